@@ -8,18 +8,21 @@ set_property(GLOBAL PROPERTY ZEDERA_TESTSUPPORT_LIBS "")
 function(zedera_sources out dir)
   file(GLOB_RECURSE found CONFIGURE_DEPENDS RELATIVE ${dir}
     ${dir}/*.cpp ${dir}/*.h ${dir}/*.ui ${dir}/*.qrc)
-  list(FILTER found EXCLUDE REGEX "(^|/)(tests|testsupport|tool|main)/")
+  list(FILTER found EXCLUDE REGEX "(^|/)(tests|testsupport|tool|main|shell)/")
   list(TRANSFORM found PREPEND ${dir}/)
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
 # zedera_library(NAME LINKS <targets...>)
+# The library's folder is its source root, found recursively except for tests/, testsupport/,
+# tool/, main/ and shell/ (app/shell is the main window's own library, above every other folder).
 function(zedera_library name)
   cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
   zedera_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  set_property(GLOBAL APPEND PROPERTY ZEDERA_LIBS ${name})
 
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/testsupport)
     file(GLOB_RECURSE support CONFIGURE_DEPENDS
