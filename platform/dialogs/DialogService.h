@@ -16,6 +16,9 @@ public:
     // Caption used when a call gives none (the program's title once a session exists).
     static void setDefaultCaption(const QString &caption);
     static QString defaultCaption();
+    // The caption a box shows: a null caption means the default one; an empty but non-null caption
+    // (QStringLiteral("")) is shown empty, for the few boxes that carry none.
+    static QString resolveCaption(const QString &caption);
 
     virtual void information(const QString &text, const QString &caption = {}) = 0;
     virtual void warning(const QString &text, const QString &caption = {}) = 0;
@@ -29,6 +32,8 @@ public:
     static DialogService &instance();
     // Installs a replacement (not owned); nullptr restores the real one.
     static void install(DialogService *service);
+    // The replacement in use, or nullptr when the real boxes are.
+    static DialogService *installed();
 };
 
 // Shorthands for the common calls.
