@@ -1,0 +1,95 @@
+-- A vehicle's registration document, licensing, traffic fines and insurance policies. Inserted
+-- without a column list, so the column order is fixed.
+
+create table vkl_doc_veic (
+  dv_veic integer not null,
+  dv_cod_mod integer,
+  dv_descr_mod varchar(40),
+  dv_letra_placa varchar(4),
+  dv_nro_placa varchar(4),
+  dv_ano_fabr integer,
+  dv_ano_mod integer,
+  dv_chassi varchar(40),
+  dv_chas_regr char(1),
+  dv_prot_regr varchar(12),
+  dv_qt_passag integer,
+  dv_potencia integer,
+  dv_cil_motor integer,
+  dv_importado char(1),
+  dv_fx_ipva integer,
+  dv_sit_ipva char(2),
+  dv_cga_capac numeric(18,2),
+  dv_cga_cmt numeric(18,2),
+  dv_cga_pbt numeric(18,2),
+  dv_qt_eixo integer,
+  dv_cga_rtb varchar(20),
+  dv_renavan varchar(20),
+  dv_cod_cid_renav integer,
+  dv_cid_renav varchar(40),
+  dv_espelho varchar(12),
+  dv_uf_espelho char(2),
+  dv_prop_ant varchar(60),
+  dv_cod_mun_ant integer,
+  dv_mun_ant varchar(40),
+  dv_uf_ant char(2),
+  dv_ant_plc_l varchar(4),
+  dv_ant_plc_n varchar(4),
+  dv_cod_fin integer,
+  dv_fin_nome varchar(40),
+  dv_contr varchar(15),
+  dv_dtv_contr date,
+  dv_cor char(2) not null,
+  dv_tipo integer not null,
+  dv_combust integer not null,
+  dv_especie char(2) not null,
+  dv_carroceria char(3) not null,
+  dv_restricao char(2) not null,
+  dv_categoria char(2) not null,
+  constraint pk_vkl_doc_veic primary key (dv_veic)
+);
+
+create table vkl_licenciamento (
+  lc_ano integer not null,
+  lc_veic integer not null,
+  lc_dt_ini date,
+  lc_dt_term date,
+  lc_km integer,
+  lc_forn integer not null,
+  lc_despach varchar(40),
+  lc_doc varchar(15),
+  lc_obs varchar(200),
+  lc_vr_total numeric(18,2),
+  constraint pk_vkl_licenciamento primary key (lc_ano, lc_veic)
+);
+
+create table vkl_multas (
+  mu_seq integer not null,
+  mu_veic integer not null,
+  mu_motorista integer not null,
+  mu_data date,
+  mu_km integer,
+  mu_local varchar(60),
+  mu_descr varchar(200),
+  mu_cod_infr integer,
+  mu_doc_infr varchar(15),
+  mu_resp_infr char(1),
+  mu_obs varchar(50),
+  mu_vr_total numeric(18,2),
+  mu_dt_pagto date,
+  constraint pk_vkl_multas primary key (mu_seq, mu_veic)
+);
+
+create table vkl_seguros (
+  sv_seq integer not null,
+  sv_veic integer not null,
+  sv_dt_ini date,
+  sv_dt_term date,
+  sv_km integer,
+  sv_segur integer not null,
+  sv_segur_conv varchar(40),
+  sv_doc varchar(15),
+  sv_vr_franq numeric(18,2),
+  sv_vr_premio numeric(18,2),
+  sv_obs varchar(200),
+  constraint pk_vkl_seguros primary key (sv_seq, sv_veic)
+);
