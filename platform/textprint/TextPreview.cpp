@@ -1,0 +1,228 @@
+#include "textprint/TextPreview.h"
+
+#include "dialogs/DialogService.h"
+#include "textprint/TextExport.h"
+#include "textprint/TextRenderer.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace zedera {
+
+// The sheet of paper on screen: white, with the page drawn at the preview's zoom.
+class TextPageView : public QWidget {
+public:
+    TextPageView(const TextDocument &document, QWidget *parent)
+        : QWidget(parent), m_document(document)
+    {
+        setObjectName(QStringLiteral("pn_pagina"));
+    }
+
+    void show(int page, int zoom)
+    {
+        m_page = page;
+        const TextPageRenderer renderer(m_document);
+        const QSizeF inches = renderer.frameInches();
+        const double scale = zoom / 100.0;
+        m_pad = qRound(logicalDpiX() * 0.25 * scale);
+        setFixedSize(qRound(inches.width() * logicalDpiX() * scale) + 2 * m_pad,
+                     qRound(inches.height() * logicalDpiY() * scale) + 2 * m_pad);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        if (m_page >= 1 && m_page <= m_document.pageCount())
+            TextPageRenderer(m_document).paint(painter, m_page,
+                                               QRectF(rect()).adjusted(m_pad, m_pad, -m_pad, -m_pad));
+    }
+
+private:
+    const TextDocument &m_document;
+    int m_page = 1;
+    int m_pad = 0;
+};
+
+namespace {
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TextPreview::TextPreview(const TextDocument &document, const PrintSetup &setup, int marginMm,
+                         QWidget *parent)
+    : QDialog(parent), m_document(document), m_setup(setup), m_margin(marginMm)
+{
+    setObjectName(QStringLiteral("TextPreview"));
+    setWindowTitle(QStringLiteral("Visualização"));
+
+    m_first = button(QStringLiteral("b_primeira"), QStringLiteral("|<"), this);
+    m_previous = button(QStringLiteral("b_anterior"), QStringLiteral("<"), this);
+    m_next = button(QStringLiteral("b_proxima"), QStringLiteral(">"), this);
+    m_last = button(QStringLiteral("b_ultima"), QStringLiteral(">|"), this);
+    m_pageBox = new QSpinBox(this);
+    m_pageBox->setObjectName(QStringLiteral("t_pagina"));
+    m_pageBox->setRange(1, std::max(1, document.pageCount()));
+    m_pageCount = new QLabel(QStringLiteral("de %1").arg(document.pageCount()), this);
+    m_zoomBox = new QComboBox(this);
+    m_zoomBox->setObjectName(QStringLiteral("cb_zoom"));
+    for (int z : {50, 75, 100, 125, 150, 200, 300})
+        m_zoomBox->addItem(QStringLiteral("%1%").arg(z), z);
+    QPushButton *print = button(QStringLiteral("b_imprimir"), QStringLiteral("&Imprimir"), this);
+    QPushButton *pdf = button(QStringLiteral("b_salvar_pdf"), QStringLiteral("Salvar &PDF"), this);
+    QPushButton *text =
+        button(QStringLiteral("b_salvar_texto"), QStringLiteral("Salvar &texto"), this);
+    QPushButton *close = button(QStringLiteral("b_fechar"), QStringLiteral("&Fechar"), this);
+
+    auto *bar = new QHBoxLayout;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_first, m_previous, m_pageBox, m_pageCount,
+                                                       m_next, m_last, m_zoomBox})
+        bar->addWidget(w);
+    bar->addStretch();
+    for (QWidget *w : std::initializer_list<QWidget *>{print, pdf, text, close})
+        bar->addWidget(w);
+
+    m_view = new TextPageView(document, this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_scroll->setWidget(m_view);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_scroll, 1);
+    resize(1000, 760);
+
+    connect(m_first, &QPushButton::clicked, this, [this] { setPage(1); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { setPage(m_page - 1); });
+    connect(m_next, &QPushButton::clicked, this, [this] { setPage(m_page + 1); });
+    connect(m_last, &QPushButton::clicked, this, [this] { setPage(m_document.pageCount()); });
+    connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int page) { setPage(page); });
+    connect(m_zoomBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setZoom(m_zoomBox->itemData(index).toInt()); });
+    connect(print, &QPushButton::clicked, this, [this] { printPages(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { saveAsPdf(); });
+    connect(text, &QPushButton::clicked, this, [this] { saveAsText(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    setZoom(100);
+    setPage(1);
+}
+
+TextPreview::~TextPreview() = default;
+
+void TextPreview::setPage(int page)
+{
+    m_page = std::clamp(page, 1, std::max(1, m_document.pageCount()));
+    m_view->show(m_page, m_zoom);
+    updateControls();
+}
+
+void TextPreview::setZoom(int percent)
+{
+    m_zoom = std::clamp(percent, 25, 400);
+    m_view->show(m_page, m_zoom);
+    updateControls();
+}
+
+void TextPreview::updateControls()
+{
+    const QSignalBlocker pageBlock(m_pageBox);
+    const QSignalBlocker zoomBlock(m_zoomBox);
+    m_pageBox->setValue(m_page);
+    const int zoomIndex = m_zoomBox->findData(m_zoom);
+    if (zoomIndex >= 0) {
+        m_zoomBox->setCurrentIndex(zoomIndex);
+    } else {
+        m_zoomBox->setEditText(QString());
+    }
+    m_first->setEnabled(m_page > 1);
+    m_previous->setEnabled(m_page > 1);
+    m_next->setEnabled(m_page < m_document.pageCount());
+    m_last->setEnabled(m_page < m_document.pageCount());
+}
+
+void TextPreview::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageDown: setPage(m_page + 1); return;
+    case Qt::Key_PageUp: setPage(m_page - 1); return;
+    case Qt::Key_Home: setPage(1); return;
+    case Qt::Key_End: setPage(m_document.pageCount()); return;
+    case Qt::Key_Plus: setZoom(m_zoom + 25); return;
+    case Qt::Key_Minus: setZoom(m_zoom - 25); return;
+    default: QDialog::keyPressEvent(event);
+    }
+}
+
+bool TextPreview::printPages()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (m_setup.destination == PrintSetup::Destination::Printer && !m_setup.printerName.isEmpty())
+        printer.setPrinterName(m_setup.printerName);
+    printer.setCopyCount(std::max(1, m_setup.copies));
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, std::max(1, m_document.pageCount()));
+    if (DialogService::instance().exec(dialog) != QDialog::Accepted)
+        return false;
+    PrintSetup chosen = m_setup;
+    chosen.fromPage = printer.printRange() == QPrinter::PageRange ? printer.fromPage() : 0;
+    chosen.toPage = printer.printRange() == QPrinter::PageRange ? printer.toPage() : 0;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return writePdf(m_document, printer.outputFileName(), chosen, m_margin);
+    return printDocument(m_document, printer, chosen, m_margin);
+}
+
+QString TextPreview::askFileName(const QString &title, const QString &filter, const QString &suffix)
+{
+    QFileDialog dialog(this, title, QDir::homePath(), filter);
+    dialog.setObjectName(QStringLiteral("SaveReportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (DialogService::instance().exec(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool TextPreview::saveAsPdf()
+{
+    const QString path = askFileName(QStringLiteral("Salvar como PDF"),
+                                     QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("pdf"));
+    PrintSetup all = m_setup;
+    all.fromPage = all.toPage = 0;
+    return !path.isEmpty() && writePdf(m_document, path, all, m_margin);
+}
+
+bool TextPreview::saveAsText()
+{
+    const QString path = askFileName(QStringLiteral("Salvar como texto"),
+                                     QStringLiteral("Texto (*.txt)"), QStringLiteral("txt"));
+    PrintSetup all = m_setup;
+    all.fromPage = all.toPage = 0;
+    return !path.isEmpty() && writePlainText(m_document, path, all);
+}
+
+} // namespace zedera
