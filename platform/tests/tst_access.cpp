@@ -359,6 +359,98 @@ private slots:
         QVERIFY(other.login(QStringLiteral("JOAO"), QStringLiteral("NOVA12")));
     }
 
+    void administrationDialog()
+    {
+        ScriptedDialogService script;
+        MenuFixture menu;
+        Acesso acesso;
+        acesso.setArqNome(m_path);
+        acesso.setMenuPrincipal(&menu.bar);
+        QVERIFY(acesso.login(QStringLiteral("MASTER"), masterPassword));
+
+        script.expectQuestion(QStringLiteral("Confirma a exclusão do usuário PEDRO?"), true);
+        QString parentLevelShown;
+        script.expectExec(QStringLiteral("TF_Adm_Usuarios"), [&](QDialog &d) {
+            auto edit = [&](const char *name) { return d.findChild<QLineEdit *>(QString::fromLatin1(name)); };
+            auto click = [&](const char *name) { d.findChild<QPushButton *>(QString::fromLatin1(name))->click(); };
+            auto pick = [&](const char *list, const char *text) {
+                auto *l = d.findChild<QListWidget *>(QString::fromLatin1(list));
+                l->setCurrentItem(l->findItems(QString::fromLatin1(text), Qt::MatchExactly).value(0));
+            };
+
+            // A new group that may use one report; typing the level on the tree item.
+            click("b_novo_grupo");
+            edit("t_grupo")->setText(QStringLiteral("frota"));
+            auto *tree = d.findChild<QTreeWidget *>(QStringLiteral("tv_direitos"));
+            const QList<QTreeWidgetItem *> items =
+                tree->findItems(QStringLiteral("men_relat_movto_veic"), Qt::MatchExactly | Qt::MatchRecursive, 2);
+            if (items.size() != 1)
+                return int(QDialog::Rejected);
+            tree->setCurrentItem(items.first());
+            QTest::keyClick(tree, Qt::Key_4);
+            parentLevelShown = items.first()->parent()->text(1);
+            click("b_gravar_grupo");
+
+            // A new user in it: a short password is refused first.
+            click("b_novo");
+            edit("t_nome")->setText(QStringLiteral("MARIA"));
+            d.findChild<QComboBox *>(QStringLiteral("cb_grupo"))->setCurrentText(QStringLiteral("FROTA"));
+            edit("t_senha")->setText(QStringLiteral("AB"));
+            edit("t_confirma")->setText(QStringLiteral("AB"));
+            click("b_gravar");
+            edit("t_senha")->setText(QStringLiteral("MARIA123"));
+            edit("t_confirma")->setText(QStringLiteral("MARIA123"));
+            click("b_gravar");
+
+            // Names already taken or reserved.
+            click("b_novo");
+            edit("t_nome")->setText(QStringLiteral("JOAO"));
+            click("b_gravar");
+            edit("t_nome")->setText(QStringLiteral("master"));
+            click("b_gravar");
+
+            // JOAO becomes an administrator; his password, left blank, stays.
+            pick("lst_usuarios", "JOAO");
+            d.findChild<QCheckBox *>(QStringLiteral("ck_admin"))->setChecked(true);
+            click("b_gravar");
+
+            pick("lst_grupos", "OPERADOR");
+            click("b_excluir_grupo");
+            pick("lst_usuarios", "PEDRO");
+            click("b_excluir");
+            click("b_fechar");
+            return d.result();
+        });
+        acesso.administrarUsuarios();
+
+        QCOMPARE(parentLevelShown, QStringLiteral("1"));
+        QCOMPARE(script.texts(Kind::Warning),
+                 QStringList({QStringLiteral("A senha deve ter pelo menos 4 caracteres."),
+                              QStringLiteral("Usuário já cadastrado."),
+                              QStringLiteral("O nome MASTER é reservado ao usuário master.")}));
+        QCOMPARE(script.texts(Kind::Information),
+                 QStringList{QStringLiteral("O grupo OPERADOR possui usuários e não pode ser excluído.")});
+        QVERIFY(script.texts(Kind::Error).isEmpty());
+
+        UserStore s;
+        QCOMPARE(s.load(m_path), UserStore::LoadResult::Ok);
+        QVERIFY(s.group(QStringLiteral("OPERADOR")));
+        QVERIFY(!s.user(QStringLiteral("PEDRO")));
+        QVERIFY(s.user(QStringLiteral("JOAO"))->admin);
+        QVERIFY(UserStore::verifyPassword(s.user(QStringLiteral("JOAO"))->senhaHash, QStringLiteral("SENHA1")));
+        const QMap<QString, int> frota{{QStringLiteral("men_movimento"), 1},
+                                       {QStringLiteral("men_relat_movto_veic"), 4}};
+        QCOMPARE(s.group(QStringLiteral("FROTA"))->niveis, frota);
+
+        // The new user logs in and sees exactly what the group grants.
+        QVERIFY(acesso.login(QStringLiteral("maria"), QStringLiteral("maria123")));
+        QCOMPARE(acesso.LogGrupo(), QStringLiteral("FROTA"));
+        QCOMPARE(Acesso::nivelDoItem(menu.action(QStringLiteral("men_relat_movto_veic"))), 4);
+        QVERIFY(menu.action(QStringLiteral("men_movimento"))->isVisible());
+        QVERIFY(!menu.action(QStringLiteral("men_motorista"))->isVisible());
+        QVERIFY(!menu.action(QStringLiteral("men_arquivo"))->isVisible());
+    }
+
     void firstStartAsksMasterPasswordTwice()
     {
         QFile::remove(m_path);
