@@ -1,5 +1,6 @@
 #include "TestDatabase.h"
 
+#include <QSqlRecord>
 #include <QtTest>
 
 using namespace zedera;
@@ -52,6 +53,78 @@ QString fuelling(int seq, int veic, int driver, const char *date, int km, int ac
         .arg(QLatin1String(litres), QLatin1String(value), QLatin1String(origin))
         .arg(company).arg(acum);
 }
+
+// Movements of every kind for the two vehicles, mostly in March 2026. Vehicle 0100 (sector
+// GABINETE) has a trip charged to OBRAS; vehicle 0200 (sector OBRAS) has a licensing whose
+// start is blank.
+void movements(Connection &c)
+{
+    registries(c);
+    run(c, {
+        u"insert into vkl_movto_veic values(2026, 1, 1, 1, '2026-03-02', '08:00', 1000, '2026-03-02', "
+         "'10:30', 1100, null, 5, 'CONSULTA', null, '02.01.00', '', 0, 1100, 'R', 'S')"_qs,
+        u"insert into vkl_movto_veic values(2026, 2, 1, 1, '2026-02-27', '08:00', 900, '2026-02-27', "
+         "'09:00', 950, null, 0, 'PRAÇA', null, '01.01.01', '', 0, 950, 'R', 'S')"_qs,
+        u"insert into vkl_movto_veic values(2026, 1, 2, 2, '2026-03-04', '07:00', 5000, null, null, "
+         "5000, null, 0, 'ENTREGA', null, '', '', 0, 5000, 'S', 'S')"_qs,
+        fuelling(1, 1, 1, "2026-03-03", 1100, 1100, "40", "240.00", "01", 1),
+        fuelling(1, 2, 2, "2026-03-05", 5000, 5000, "100", "600.00", "02", 2),
+        u"insert into vkl_manut_veic values(2026, 1, 1, 2, '2026-03-10', '08:00', '2026-03-10', '13:30', "
+         "5.30, 1150, 'P', 'M', 0, 0, null, 'N', null, null, null, 150)"_qs,
+        u"insert into vkl_licenciamento values(2026, 1, '2026-03-15', '2027-03-31', 1160, 0, null, 'D1', null, 300)"_qs,
+        u"insert into vkl_licenciamento values(2026, 2, null, '2026-03-31', 5010, 0, null, 'D2', null, 410)"_qs,
+        u"insert into vkl_multas values(1, 1, 2, '2026-03-20', 1170, 'AV BRASIL', 'EXCESSO', 7455, 'AI1', 'M', "
+         "null, 130.16, null)"_qs,
+        u"insert into vkl_seguros values(1, 1, '2026-03-25', '2027-03-24', 1180, 1, null, 'AP1', 200, 1000, null)"_qs,
+    });
+}
+
+struct ReportFilter {
+    QDate ini = QDate(2026, 3, 1);
+    QDate fin = QDate(2026, 3, 31);
+    QString nroVeic, setor, tpSetor = u"V"_qs, posto;
+    int motorista = 0, emprUsu = 0;
+    QString kinds = u"SSSSSS"_qs; // trips, fuellings, maintenance, licensing, fines, insurance
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(ReportFilter)
+
+namespace {
+
+// The report's own statement; a null text or a code 0 goes as NULL.
+void openReport(Query &q, const ReportFilter &f)
+{
+    auto text = [&](const QString &name, const QString &value) {
+        if (value.isNull())
+            q.bindNull(name);
+        else
+            q.bind(name, value);
+    };
+    auto code = [&](const QString &name, int value) {
+        if (value == 0)
+            q.bindNull(name);
+        else
+            q.bind(name, value);
+    };
+    q.bind(u":p_dt_ini"_qs, f.ini).bind(u":p_dt_fin"_qs, f.fin);
+    text(u":p_nro_veic"_qs, f.nroVeic);
+    code(u":p_motorista"_qs, f.motorista);
+    text(u":p_setor"_qs, f.setor);
+    q.bind(u":p_tp_setor"_qs, f.tpSetor);
+    code(u":p_empr_usu"_qs, f.emprUsu);
+    text(u":p_posto"_qs, f.posto);
+    const QStringList flags = {u":p_mv_mov"_qs, u":p_mv_abast"_qs, u":p_mv_manut"_qs,
+                               u":p_mv_licen"_qs, u":p_mv_multa"_qs, u":p_mv_seg"_qs};
+    for (int i = 0; i < flags.size(); ++i)
+        q.bind(flags[i], f.kinds.mid(i, 1));
+    q.exec();
+}
+
+const QString reportSql = u"select * from relat_movto_completo(:p_dt_ini, :p_dt_fin, :p_nro_veic, :p_motorista, "
+                          ":p_setor, :p_tp_setor, :p_empr_usu, :p_posto, :p_mv_mov, :p_mv_abast, :p_mv_manut, "
+                          ":p_mv_licen, :p_mv_multa, :p_mv_seg) order by r_veic, r_dt_movto, r_tp_mov, r_hr_saida"_qs;
 
 } // namespace
 
@@ -229,6 +302,167 @@ private slots:
         QCOMPARE(one.text(u"r_mo_nome"_qs), u"MARIA SOUZA"_qs);
         QCOMPARE(one.text(u"r_eu_nome"_qs), u"SECRETARIA DE SAUDE"_qs);
         QVERIFY(!one.next());
+    }
+
+    // Which movements the complete movement report gets for each choice of kinds and filters.
+    void completeReportSelectsMovements_data()
+    {
+        QTest::addColumn<ReportFilter>("filter");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList all = {u"0100 1 2026-03-02"_qs, u"0100 2 2026-03-03"_qs, u"0100 3 2026-03-10"_qs,
+                                 u"0100 4 2026-03-15"_qs, u"0100 5 2026-03-20"_qs, u"0100 6 2026-03-25"_qs,
+                                 u"0200 1 2026-03-04"_qs, u"0200 2 2026-03-05"_qs, u"0200 4 2026-03-31"_qs};
+        ReportFilter f;
+        QTest::newRow("every kind, no filter") << f << all;
+
+        f = {};
+        f.setor = u"  .  .  "_qs;
+        f.nroVeic = u""_qs;
+        f.posto = u""_qs;
+        QTest::newRow("blank fields filter nothing") << f << all;
+
+        f = {};
+        f.kinds = u"NNNNNN"_qs;
+        QTest::newRow("no kind") << f << QStringList();
+
+        f = {};
+        f.kinds = u"NSNNNN"_qs;
+        f.posto = u"02"_qs;
+        QTest::newRow("private station fuellings") << f << QStringList{u"0200 2 2026-03-05"_qs};
+
+        f = {};
+        f.motorista = 2;
+        QTest::newRow("driver leaves out licensing and insurance")
+            << f << QStringList{u"0100 3 2026-03-10"_qs, u"0100 5 2026-03-20"_qs, u"0200 1 2026-03-04"_qs,
+                                u"0200 2 2026-03-05"_qs};
+
+        f = {};
+        f.nroVeic = u"0200"_qs;
+        QTest::newRow("vehicle") << f << all.mid(6);
+
+        f = {};
+        f.setor = u"02.01.00"_qs;
+        QTest::newRow("vehicle's sector") << f << all.mid(6);
+
+        f = {};
+        f.setor = u"02.01.00"_qs;
+        f.tpSetor = u"A"_qs;
+        QTest::newRow("movement's sector: trip charged elsewhere")
+            << f << (QStringList{u"0100 1 2026-03-02"_qs} + all.mid(6));
+
+        f = {};
+        f.setor = u"01.01.01"_qs;
+        f.tpSetor = u"A"_qs;
+        QTest::newRow("movement's sector: the rest of the vehicle") << f << all.mid(1, 5);
+
+        f = {};
+        f.kinds = u"SSNNNN"_qs;
+        f.emprUsu = 1;
+        QTest::newRow("company restricts fuellings only")
+            << f << QStringList{u"0100 1 2026-03-02"_qs, u"0100 2 2026-03-03"_qs, u"0200 1 2026-03-04"_qs};
+
+        f = {};
+        f.kinds = u"NNNSSS"_qs;
+        f.ini = QDate(2026, 3, 16);
+        QTest::newRow("licensing by its end when the start is blank")
+            << f << QStringList{u"0100 5 2026-03-20"_qs, u"0100 6 2026-03-25"_qs, u"0200 4 2026-03-31"_qs};
+    }
+
+    void completeReportSelectsMovements()
+    {
+        QFETCH(ReportFilter, filter);
+        QFETCH(QStringList, expected);
+        auto c = TestDatabase::connect(TestDatabase::fresh());
+        movements(*c);
+        Query q(*c, reportSql);
+        openReport(q, filter);
+        QStringList rows;
+        while (q.next())
+            rows << QStringLiteral("%1 %2 %3").arg(q.text(u"r_veic"_qs), q.text(u"r_tp_mov"_qs),
+                                                  q.date(u"r_dt_movto"_qs).toString(Qt::ISODate));
+        QCOMPARE(rows, expected);
+    }
+
+    // The columns each kind of row carries, and the descriptions the page heading reads.
+    void completeReportColumns()
+    {
+        auto c = TestDatabase::connect(TestDatabase::fresh());
+        movements(*c);
+        Query q(*c, reportSql);
+        openReport(q, ReportFilter());
+        QList<QVariantMap> rows;
+        while (q.next()) {
+            QVariantMap row;
+            const QSqlRecord record = q.raw().record();
+            for (int i = 0; i < record.count(); ++i)
+                row.insert(record.fieldName(i).toLower(), q.value(i));
+            rows << row;
+        }
+        QCOMPARE(rows.size(), 9);
+        auto text = [](const QVariant &v) { return v.toString().trimmed(); };
+        auto money = [](const QVariant &v) { return Decimal::fromVariant(v).toString(2); };
+
+        const QVariantMap &trip = rows[0];
+        QCOMPARE(text(trip[u"r_modelo"_qs]), u"GOL 1.0"_qs);
+        QCOMPARE(text(trip[u"r_placa"_qs]), u"ABC-1234"_qs);
+        QCOMPARE(text(trip[u"r_set_veic"_qs]), u"01.01.01"_qs);
+        QCOMPARE(text(trip[u"r_dsc_set_veic"_qs]), u"GABINETE"_qs);
+        QCOMPARE(text(trip[u"r_descr_setor"_qs]), u"OBRAS"_qs);
+        QCOMPARE(text(trip[u"r_apel_mot"_qs]), u"JOAO"_qs);
+        QCOMPARE(text(trip[u"r_nome_mot"_qs]), u"JOAO DA SILVA"_qs);
+        QCOMPARE(trip[u"r_hr_saida"_qs].toTime(), QTime(8, 0));
+        QCOMPARE(trip[u"r_km_saida"_qs].toInt(), 1000);
+        QCOMPARE(text(trip[u"r_dest_02"_qs]), u"HOSPITAL REGIONAL - CONSULTA"_qs);
+        QCOMPARE(trip[u"r_dt_retorno"_qs].toDate(), QDate(2026, 3, 2));
+        QCOMPARE(trip[u"r_hr_retorno"_qs].toTime(), QTime(10, 30));
+        QCOMPARE(trip[u"r_km_retorno"_qs].toInt(), 1100);
+        QCOMPARE(trip[u"r_km_virada"_qs].toInt(), 100000);
+        QVERIFY(trip[u"r_km_ab"_qs].isNull() && trip[u"r_vr_man"_qs].isNull());
+
+        const QVariantMap &fuel = rows[1];
+        QCOMPARE(fuel[u"r_km_ab"_qs].toInt(), 1100);
+        QCOMPARE(fuel[u"r_km_acum_ab"_qs].toInt(), 1100);
+        QCOMPARE(money(fuel[u"r_qt_ab"_qs]), u"40.00"_qs);
+        QCOMPARE(text(fuel[u"r_descr_comb"_qs]), u"GASOLINA"_qs);
+        QCOMPARE(money(fuel[u"r_vr_ab"_qs]), u"240.00"_qs);
+        QCOMPARE(text(fuel[u"r_nome_empr_ab"_qs]), u"SECRETARIA DE OBRAS"_qs);
+        QCOMPARE(text(fuel[u"r_descr_setor"_qs]), u"GABINETE"_qs);
+        QVERIFY(fuel[u"r_hr_saida"_qs].isNull() && fuel[u"r_km_saida"_qs].isNull() && fuel[u"r_dest_02"_qs].isNull());
+
+        const QVariantMap &repair = rows[2];
+        QCOMPARE(repair[u"r_km_man"_qs].toInt(), 1150);
+        QCOMPARE(repair[u"r_hr_entr_man"_qs].toTime(), QTime(8, 0));
+        QCOMPARE(repair[u"r_dt_sai_man"_qs].toDate(), QDate(2026, 3, 10));
+        QCOMPARE(repair[u"r_hr_sai_man"_qs].toTime(), QTime(13, 30));
+        QCOMPARE(text(repair[u"r_situa_man"_qs]), u"P"_qs);
+        QCOMPARE(money(repair[u"r_hrs_man"_qs]), u"5.30"_qs);
+        QCOMPARE(money(repair[u"r_vr_man"_qs]), u"150.00"_qs);
+        QCOMPARE(text(repair[u"r_apel_mot"_qs]), u"MARIA"_qs);
+        QVERIFY(repair[u"r_qt_ab"_qs].isNull() && repair[u"r_nome_empr_ab"_qs].isNull());
+
+        QCOMPARE(rows[3][u"r_km_lic"_qs].toInt(), 1160);
+        QCOMPARE(money(rows[3][u"r_vr_lic"_qs]), u"300.00"_qs);
+        QVERIFY(rows[3][u"r_apel_mot"_qs].isNull());
+        QCOMPARE(rows[4][u"r_km_mult"_qs].toInt(), 1170);
+        QCOMPARE(money(rows[4][u"r_vr_mult"_qs]), u"130.16"_qs);
+        QCOMPARE(rows[5][u"r_km_seg"_qs].toInt(), 1180);
+        QCOMPARE(money(rows[5][u"r_vr_seg"_qs]), u"1200.00"_qs); // premium plus deductible
+        QVERIFY(rows[5][u"r_vr_mult"_qs].isNull() && rows[5][u"r_km_lic"_qs].isNull());
+
+        // An open trip has no return and its destination is only what the user wrote.
+        const QVariantMap &open = rows[6];
+        QCOMPARE(text(open[u"r_dest_02"_qs]), u"ENTREGA"_qs);
+        QVERIFY(open[u"r_dt_retorno"_qs].isNull() && open[u"r_hr_retorno"_qs].isNull());
+        QCOMPARE(text(open[u"r_descr_setor"_qs]), u"OBRAS"_qs);
+
+        // With a company chosen, rows that are not fuellings still name it for the heading.
+        ReportFilter byCompany;
+        byCompany.emprUsu = 1;
+        byCompany.kinds = u"SNNNNN"_qs;
+        Query trips(*c, reportSql);
+        openReport(trips, byCompany);
+        QVERIFY(trips.next());
+        QCOMPARE(trips.text(u"r_nome_empr_ab"_qs), u"SECRETARIA DE OBRAS"_qs);
     }
 };
 

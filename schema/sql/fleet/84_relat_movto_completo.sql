@@ -1,6 +1,7 @@
 -- Everything that happened to the fleet in a period, one row per movement of the chosen kinds:
 -- r_tp_mov 1 trip, 2 fuelling, 3 maintenance, 4 licensing, 5 fine, 6 insurance. Each kind fills
--- the columns of its own and leaves the others NULL.
+-- the columns of its own and leaves the others NULL. Codes come back as VARCHAR, which the
+-- client reads without the blank padding a UTF8 CHAR column brings.
 --
 -- Dates of the period: a trip's departure, a fuelling's date, a maintenance's entry, the start
 -- of a licensing's validity (its end when the start is blank), a fine's infraction date and a
@@ -40,7 +41,7 @@ returns (
   r_placa varchar(9),
   r_set_veic varchar(8),
   r_dsc_set_veic varchar(40),
-  r_tp_mov char(1),
+  r_tp_mov varchar(1),
   r_dt_movto date,
   r_apel_mot varchar(15),
   r_nome_mot varchar(40),
@@ -62,7 +63,7 @@ returns (
   r_hr_entr_man time,
   r_dt_sai_man date,
   r_hr_sai_man time,
-  r_situa_man char(1),
+  r_situa_man varchar(1),
   r_hrs_man numeric(18,2),
   r_vr_man numeric(18,2),
   r_km_lic integer,
