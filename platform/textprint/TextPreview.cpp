@@ -189,8 +189,6 @@ bool TextPreview::printPages()
     PrintSetup chosen = m_setup;
     chosen.fromPage = printer.printRange() == QPrinter::PageRange ? printer.fromPage() : 0;
     chosen.toPage = printer.printRange() == QPrinter::PageRange ? printer.toPage() : 0;
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return writePdf(m_document, printer.outputFileName(), chosen, m_margin);
     return printDocument(m_document, printer, chosen, m_margin);
 }
 
