@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RegistryDescriptor.h"
+
+#include <QDateTime>
+#include <QObject>
+
+namespace zedera {
+class TextPrinter;
+}
+
+namespace zedera::registry {
+
+class RegistryListModel;
+
+// The printed list of a registry: the rows of the list as it stands, in its order, with the
+// registry's title, heading and columns in the common page frame (three centred title lines, the
+// heading between two rules, the footer on rows 64 and 65).
+class RegistryListPrint : public QObject {
+    Q_OBJECT
+public:
+    RegistryListPrint(TextPrinter &printer, const PrintLayout &layout, const RegistryEnvironment &environment);
+
+    // Opens the report, asks the set-up and prints every row; closes it also when the set-up is
+    // cancelled (which prints nothing).
+    void print(const RegistryListModel &rows);
+    // The moment printed in the footer; the current time unless set.
+    void setNow(const QDateTime &now) { m_now = now; }
+    int linha() const { return m_linha; }
+
+private:
+    void pageHeader();
+    void pageFooter(int pagina);
+    void printRecord(const RegistryRow &row);
+
+    TextPrinter &m_printer;
+    const PrintLayout &m_layout;
+    RegistryEnvironment m_env;
+    QDateTime m_now;
+    int m_linha = 0;
+};
+
+} // namespace zedera::registry
