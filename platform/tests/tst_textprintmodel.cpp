@@ -293,4 +293,4 @@ void TestTextPrint::setupRefusesAFileDestinationWithoutAPath()
 }
 
 QTEST_MAIN(TestTextPrint)
-#include "tst_textprint.moc"
+#include "tst_textprintmodel.moc"

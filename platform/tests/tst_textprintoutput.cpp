@@ -340,4 +340,4 @@ void TestTextPrintOutput::previewNavigatesZoomsAndSaves()
 }
 
 QTEST_MAIN(TestTextPrintOutput)
-#include "tst_textprint_output.moc"
+#include "tst_textprintoutput.moc"
