@@ -105,6 +105,7 @@ TF_Senha_Master::TF_Senha_Master(QWidget *parent) : QDialog(parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     enterMovesFocus(*this, {m_senha, m_confirma}, okButton(this));
+    setMinimumWidth(380);
     m_senha->setFocus();
 }
 
@@ -142,6 +143,7 @@ TF_Alterar_Senha::TF_Alterar_Senha(const QString &usuario, QWidget *parent) : QD
     layout->addLayout(form);
     layout->addWidget(buttons);
     enterMovesFocus(*this, {m_atual, m_nova, m_confirma}, okButton(this));
+    setMinimumWidth(340);
     m_atual->setFocus();
 }
 

@@ -126,7 +126,7 @@ QWidget *TF_Adm_Usuarios::buildUsersPage()
     form->addRow(m_admin);
     form->addRow(m_altSenha);
 
-    QPushButton *novo = button(QStringLiteral("b_novo"), QStringLiteral("&Novo"), page);
+    QPushButton *novo = button(QStringLiteral("b_novo"), QStringLiteral("N&ovo"), page);
     m_gravarUsuario = button(QStringLiteral("b_gravar"), QStringLiteral("Gra&var"), page);
     m_excluirUsuario = button(QStringLiteral("b_excluir"), QStringLiteral("E&xcluir"), page);
     connect(novo, &QPushButton::clicked, this, &TF_Adm_Usuarios::novoUsuario);
@@ -187,10 +187,10 @@ QWidget *TF_Adm_Usuarios::buildGroupsPage()
     hint->setWordWrap(true);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Grupo"), m_grupoNome);
-    form->addRow(QStringLiteral("Ní&vel do item"), m_nivel);
+    form->addRow(QStringLiteral("&Nome do grupo"), m_grupoNome);
+    form->addRow(QStringLiteral("Níve&l do item"), m_nivel);
 
-    QPushButton *novo = button(QStringLiteral("b_novo_grupo"), QStringLiteral("&Novo"), page);
+    QPushButton *novo = button(QStringLiteral("b_novo_grupo"), QStringLiteral("N&ovo"), page);
     QPushButton *gravar = button(QStringLiteral("b_gravar_grupo"), QStringLiteral("Gra&var"), page);
     QPushButton *excluir = button(QStringLiteral("b_excluir_grupo"), QStringLiteral("E&xcluir"), page);
     connect(novo, &QPushButton::clicked, this, &TF_Adm_Usuarios::novoGrupo);
