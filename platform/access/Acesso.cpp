@@ -70,6 +70,8 @@ UserStore::LoadResult Acesso::lerCadastro(UserStore &store, QString *erro) const
     const UserStore::LoadResult result = store.load(m_path, erro);
     if (result == UserStore::LoadResult::Missing && erro)
         *erro = QStringLiteral("O arquivo de usuários não foi encontrado: %1").arg(m_path);
+    else if (result == UserStore::LoadResult::Damaged && erro && !erro->contains(m_path))
+        *erro += QStringLiteral("\nArquivo: %1").arg(m_path);
     return result;
 }
 

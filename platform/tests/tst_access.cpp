@@ -274,6 +274,7 @@ private slots:
         QCOMPARE(script.texts(Kind::Error).size(), 2);
         QVERIFY(script.lastMessage().text.contains(QStringLiteral("danificado")));
         QVERIFY(script.lastMessage().text.contains(QStringLiteral("Ninguém poderá entrar")));
+        QVERIFY(script.lastMessage().text.contains(m_path));
         // Nothing was opened on the menu either.
         QCOMPARE(Acesso::nivelDoItem(menu.action(QStringLiteral("men_motorista"))), 0);
         // The damaged file is left for the administrator to inspect or restore.
