@@ -229,8 +229,9 @@ private slots:
         QCOMPARE(total(2), dec("7.00"));
     }
 
-    // Each fuel takes the unit price of its material's latest priced entry; exits, unpriced
-    // entries and fuels without material or entry change nothing.
+    // Each fuel takes the unit price of its material's latest priced entry (of two on one date,
+    // the one recorded last); exits, unpriced entries and fuels without material or entry
+    // change nothing.
     void fuelPricesFollowTheLatestEntry()
     {
         auto c = TestDatabase::connect(TestDatabase::fresh());

@@ -326,6 +326,35 @@ private slots:
         QCOMPARE(q.value(u"hora"_qs).toDateTime().time(), QTime(8, 15, 30));
     }
 
+    // A municipality's database already holds the suite's tables, with columns of their own and
+    // only some of those the fleet program knows. The fleet objects install beside them and the
+    // login's price refresh runs there.
+    void fleetObjectsInstallBesideAnExistingSuite()
+    {
+        ConnectionSettings settings;
+        settings.databaseName = TestDatabase::emptyFile();
+        auto c = TestDatabase::connect(settings);
+        c->execute(u"create table setores (st_cod varchar(8), st_exerc integer, st_nome varchar(40), "
+                   "st_outro integer)"_qs);
+        c->execute(u"create table fornecedores (fo_cod integer, fo_nome varchar(40), fo_fant varchar(40), "
+                   "fo_cnpj varchar(18))"_qs);
+        c->execute(u"create table movimento_materiais (mo_id integer, mo_vrunit numeric(15,4), mo_mov char(1), "
+                   "mo_orig char(1), mo_data date, mo_ano integer, mo_material integer)"_qs);
+        c->execute(u"insert into movimento_materiais values(1, 6.1234, 'E', 'E', '2026-01-05', 2026, 10)"_qs);
+        QVERIFY(!schema::hasFleetObjects(*c));
+
+        schema::installFleetObjects(*c);
+        QVERIFY(schema::hasFleetObjects(*c));
+        c->execute(u"insert into vkl_tipo_combust values(1, 'GASOLINA', 10, 5.00)"_qs);
+        c->execute(u"execute procedure atual_vr_tp_combust"_qs);
+        Query q(*c, u"select tc_valor from vkl_tipo_combust where tc_cod = 1"_qs);
+        q.exec();
+        QVERIFY(q.next());
+        QCOMPARE(q.decimal(u"tc_valor"_qs), *Decimal::parse(u"6.12"));
+        Query zero(*c, u"select count(*) from fornecedores where fo_cod = 0"_qs);
+        QCOMPARE(scalarInteger(zero).value_or(-1), 1);
+    }
+
     // A vehicle in perfect state is 100 % and a blank acquisition date is NULL.
     void vehicleAcceptsFullStateAndBlankDates()
     {

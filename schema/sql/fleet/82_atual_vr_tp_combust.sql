@@ -1,7 +1,8 @@
 -- Run at every login: each fuel type takes the unit price of its warehouse material's latest
--- entry (newest date, then the highest movement number of that date). Fuels without a material,
--- or whose material has no priced entry, keep their value. A row is written only when its value
--- changes, so workstations logging in together do not collide on unchanged rows.
+-- entry (newest date; of two entries on one date, the one recorded last). Fuels without a
+-- material, or whose material has no priced entry, keep their value. A row is written only when
+-- its value changes, so workstations logging in together do not collide on unchanged rows.
+-- The warehouse table is another system's: only the columns the fleet program knows are used.
 SET TERM ^ ;
 
 create procedure atual_vr_tp_combust
@@ -18,7 +19,7 @@ begin
     v_preco = null;
     select first 1 mo_vrunit from movimento_materiais
      where mo_material = :v_material and mo_mov = 'E' and mo_vrunit > 0
-     order by mo_data desc, mo_ano desc, mo_num desc
+     order by mo_data desc, rdb$db_key desc
       into :v_preco;
     if (v_preco is not null) then
       update vkl_tipo_combust set tc_valor = :v_preco
