@@ -82,12 +82,12 @@ TF_Senha_Master::TF_Senha_Master(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TF_Senha_Master"));
     setWindowTitle(QStringLiteral("Senha do Usuário Master"));
 
-    auto *text = new QLabel(
-        QStringLiteral("O arquivo de usuários ainda não existe.\n"
-                       "Defina a senha do usuário %1, que cadastra os usuários e os grupos "
-                       "do sistema e tem acesso a todos os itens do menu.")
-            .arg(UserStore::masterName()),
-        this);
+    auto *text =
+        new QLabel(QStringLiteral("O arquivo de usuários ainda não existe.\n"
+                                  "Defina a senha do usuário %1, que cadastra os usuários e os grupos "
+                                  "do sistema e tem acesso a todos os itens do menu.")
+                       .arg(UserStore::masterName()),
+                   this);
     text->setObjectName(QStringLiteral("lb_explicacao"));
     text->setWordWrap(true);
 

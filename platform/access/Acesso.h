@@ -95,7 +95,7 @@ private:
 
     QPointer<QMenuBar> m_menu;
     QString m_path;
-    UserStore m_store;  // as read at the last login; rights come from here
+    UserStore m_store; // as read at the last login; rights come from here
     QString m_nome;
     QString m_senhaHash;
     QString m_grupo;

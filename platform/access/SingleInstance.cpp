@@ -45,7 +45,8 @@ bool SingleInstance::start()
 
     // The lock decides who is first; a lock left by a copy that crashed is recognised as stale
     // (its process is gone) and taken over.
-    auto lock = std::make_unique<QLockFile>(QDir(QDir::tempPath()).filePath(m_serverName + QStringLiteral(".lock")));
+    auto lock =
+        std::make_unique<QLockFile>(QDir(QDir::tempPath()).filePath(m_serverName + QStringLiteral(".lock")));
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         QLocalSocket socket;

@@ -160,8 +160,8 @@ QWidget *TF_Adm_Usuarios::buildGroupsPage()
     m_grupoNome = upperField(QStringLiteral("t_grupo"), page);
     m_rights = new QTreeWidget(page);
     m_rights->setObjectName(QStringLiteral("tv_direitos"));
-    m_rights->setHeaderLabels({QStringLiteral("Item do menu"), QStringLiteral("Nível"),
-                               QStringLiteral("Nome")});
+    m_rights->setHeaderLabels(
+        {QStringLiteral("Item do menu"), QStringLiteral("Nível"), QStringLiteral("Nome")});
     m_rights->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_rights->installEventFilter(this);
     if (QMenuBar *menu = m_acesso.menuPrincipal())
@@ -281,9 +281,8 @@ void TF_Adm_Usuarios::showUser(const QString &nome)
     m_expira->setEnabled(u->expira.isValid());
     m_admin->setChecked(u->admin || master);
     m_altSenha->setChecked(u->altSenha || master);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_grupo, m_senha, m_confirma, m_temExpira,
-                                                       m_admin, m_altSenha, m_gravarUsuario,
-                                                       m_excluirUsuario})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_grupo, m_senha, m_confirma, m_temExpira, m_admin,
+                                                       m_altSenha, m_gravarUsuario, m_excluirUsuario})
         w->setEnabled(!master);
 }
 
@@ -303,8 +302,8 @@ void TF_Adm_Usuarios::novoUsuario()
     m_expira->setEnabled(false);
     m_admin->setChecked(false);
     m_altSenha->setChecked(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_grupo, m_senha, m_confirma, m_temExpira,
-                                                       m_admin, m_altSenha, m_gravarUsuario})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_grupo, m_senha, m_confirma, m_temExpira, m_admin,
+                                                       m_altSenha, m_gravarUsuario})
         w->setEnabled(true);
     m_excluirUsuario->setEnabled(false);
     m_nome->setFocus();
@@ -327,9 +326,8 @@ void TF_Adm_Usuarios::gravarUsuario()
         }
     }
     if (m_grupo->currentText().isEmpty()) {
-        dialogs().warning(m_grupo->count() == 0
-                              ? QStringLiteral("Cadastre antes um grupo na página Grupos.")
-                              : QStringLiteral("O grupo do usuário deve ser informado."));
+        dialogs().warning(m_grupo->count() == 0 ? QStringLiteral("Cadastre antes um grupo na página Grupos.")
+                                                : QStringLiteral("O grupo do usuário deve ser informado."));
         m_grupo->setFocus();
         return;
     }
@@ -386,8 +384,8 @@ void TF_Adm_Usuarios::excluirUsuario()
     if (!dialogs().question(QStringLiteral("Confirma a exclusão do usuário %1?").arg(nome), false))
         return;
     QString erro;
-    if (!m_acesso.alterarCadastro([&](UserStore &s) { return s.removeUser(nome); }, &erro)
-        && !erro.isEmpty()) {
+    if (!m_acesso.alterarCadastro([&](UserStore &s) { return s.removeUser(nome); }, &erro) &&
+        !erro.isEmpty()) {
         dialogs().error(erro);
         return;
     }

@@ -71,7 +71,7 @@ private:
     QLineEdit *m_grupoNome = nullptr;
     QTreeWidget *m_rights = nullptr;
     QSpinBox *m_nivel = nullptr;
-    QMap<QString, int> m_niveis;  // levels of the group being edited, by item name
+    QMap<QString, int> m_niveis; // levels of the group being edited, by item name
     bool m_novoGrupo = true;
 };
 

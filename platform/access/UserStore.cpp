@@ -49,8 +49,7 @@ QByteArray integrityCode(const QByteArray &content)
     ensureSodium();
     unsigned char out[crypto_generichash_BYTES];
     crypto_generichash(out, sizeof out, reinterpret_cast<const unsigned char *>(content.constData()),
-                       static_cast<unsigned long long>(content.size()), integrityKey,
-                       sizeof integrityKey);
+                       static_cast<unsigned long long>(content.size()), integrityKey, sizeof integrityKey);
     return QByteArray(reinterpret_cast<const char *>(out), sizeof out).toHex();
 }
 
@@ -81,9 +80,8 @@ QString UserStore::hashPassword(const QString &plain)
     ensureSodium();
     const QByteArray bytes = normalize(plain).toUtf8();
     char out[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(out, bytes.constData(), static_cast<unsigned long long>(bytes.size()),
-                          opsLimit(), memLimit())
-        != 0)
+    if (crypto_pwhash_str(out, bytes.constData(), static_cast<unsigned long long>(bytes.size()), opsLimit(),
+                          memLimit()) != 0)
         qFatal("Out of memory while hashing a password");
     return QString::fromLatin1(out);
 }
@@ -96,8 +94,7 @@ bool UserStore::verifyPassword(const QString &hash, const QString &plain)
         return false;
     const QByteArray bytes = normalize(plain).toUtf8();
     return crypto_pwhash_str_verify(h.constData(), bytes.constData(),
-                                    static_cast<unsigned long long>(bytes.size()))
-        == 0;
+                                    static_cast<unsigned long long>(bytes.size())) == 0;
 }
 
 bool UserStore::needsRehash(const QString &hash)
@@ -194,8 +191,7 @@ QByteArray UserStore::serialize() const
         QJsonObject levels;
         for (auto it = g.niveis.cbegin(); it != g.niveis.cend(); ++it)
             levels.insert(it.key(), it.value());
-        groups.append(QJsonObject{{QStringLiteral("nome"), g.nome},
-                                  {QStringLiteral("niveis"), levels}});
+        groups.append(QJsonObject{{QStringLiteral("nome"), g.nome}, {QStringLiteral("niveis"), levels}});
     }
     const QJsonObject root{{QStringLiteral("usuarios"), users}, {QStringLiteral("grupos"), groups}};
 
@@ -224,9 +220,8 @@ bool UserStore::parse(const QByteArray &bytes, QString *error)
         return fail();
     const QByteArray expected = integrityCode(content);
     const QByteArray given = codeLine.mid(codePrefix.size());
-    if (given.size() != expected.size()
-        || sodium_memcmp(given.constData(), expected.constData(), static_cast<size_t>(given.size()))
-            != 0)
+    if (given.size() != expected.size() ||
+        sodium_memcmp(given.constData(), expected.constData(), static_cast<size_t>(given.size())) != 0)
         return fail();
 
     QJsonParseError jsonError{};
@@ -266,8 +261,8 @@ bool UserStore::parse(const QByteArray &bytes, QString *error)
         }
         groups.append(g);
     }
-    const bool hasMaster = std::any_of(users.cbegin(), users.cend(),
-                                       [](const AccessUser &u) { return u.nome == masterName(); });
+    const bool hasMaster =
+        std::any_of(users.cbegin(), users.cend(), [](const AccessUser &u) { return u.nome == masterName(); });
     if (!hasMaster)
         return fail();
 

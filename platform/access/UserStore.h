@@ -10,12 +10,12 @@ namespace zedera {
 
 // One operator of the program. The password itself is never kept: only its Argon2id hash.
 struct AccessUser {
-    QString nome;       // upper case, at most UserStore::maxNome characters
-    QString grupo;      // name of the user's group; empty for the master user
-    QString senhaHash;  // crypto_pwhash_str text
-    QDate expira;       // last day the user may log in; null: never expires
-    bool admin = false;     // may administer users and groups
-    bool altSenha = false;  // may change the own password
+    QString nome;          // upper case, at most UserStore::maxNome characters
+    QString grupo;         // name of the user's group; empty for the master user
+    QString senhaHash;     // crypto_pwhash_str text
+    QDate expira;          // last day the user may log in; null: never expires
+    bool admin = false;    // may administer users and groups
+    bool altSenha = false; // may change the own password
 };
 
 // The right level of a group on each main-menu item, by the item's objectName. 0 denies and is
@@ -37,7 +37,7 @@ public:
     enum class LoadResult { Ok, Missing, Damaged };
 
     static constexpr int maxNome = 15;
-    static constexpr int maxSenha = 10;   // the login dialog accepts ten characters
+    static constexpr int maxSenha = 10; // the login dialog accepts ten characters
     static constexpr int minSenha = 4;
     static constexpr int maxNivel = 5;
 
