@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -286,18 +287,27 @@ void TestTextPrintOutput::previewNavigatesZoomsAndSaves()
     PrintSetup setup;
     TextPreview preview(doc, setup, 10);
     preview.show();
+    QVERIFY(QTest::qWaitForWindowActive(&preview));
     QCOMPARE(preview.currentPage(), 1);
     auto *next = preview.findChild<QPushButton *>(QStringLiteral("b_proxima"));
     auto *previous = preview.findChild<QPushButton *>(QStringLiteral("b_anterior"));
     QVERIFY(!previous->isEnabled());
     next->click();
     QCOMPARE(preview.currentPage(), 2);
-    QTest::keyClick(&preview, Qt::Key_End);
+    // The keys turn pages whichever control has the focus, the scrolled sheet included.
+    QWidget *scroll = preview.findChild<QScrollArea *>();
+    scroll->setFocus();
+    QTest::keyClick(scroll, Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(preview.currentPage(), 3);
     QVERIFY(!next->isEnabled());
-    QTest::keyClick(&preview, Qt::Key_PageDown);
+    QTest::keyClick(scroll, Qt::Key_PageDown);
     QCOMPARE(preview.currentPage(), 3);
-    QTest::keyClick(&preview, Qt::Key_PageUp);
+    QTest::keyClick(scroll, Qt::Key_PageUp);
+    QCOMPARE(preview.currentPage(), 2);
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(preview.currentPage(), 1);
+    QTest::keyClick(next, Qt::Key_PageDown);
     QCOMPARE(preview.currentPage(), 2);
 
     QWidget *sheet = preview.findChild<QWidget *>(QStringLiteral("pn_pagina"));

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QShortcut>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -114,6 +114,19 @@ TextPreview::TextPreview(const TextDocument &document, const PrintSetup &setup, 
     layout->addWidget(m_scroll, 1);
     resize(1000, 760);
 
+    // Shortcuts rather than key handling, so the keys work whichever control has the focus (the
+    // scroll area would otherwise take PgUp and PgDn for itself).
+    const auto shortcut = [this](const QKeySequence &keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::Key_PageDown), [this] { setPage(m_page + 1); });
+    shortcut(QKeySequence(Qt::Key_PageUp), [this] { setPage(m_page - 1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { setPage(1); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_End), [this] { setPage(m_document.pageCount()); });
+    shortcut(QKeySequence(Qt::Key_Plus), [this] { setZoom(m_zoom + 25); });
+    shortcut(QKeySequence(Qt::Key_Minus), [this] { setZoom(m_zoom - 25); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printPages(); });
+
     connect(m_first, &QPushButton::clicked, this, [this] { setPage(1); });
     connect(m_previous, &QPushButton::clicked, this, [this] { setPage(m_page - 1); });
     connect(m_next, &QPushButton::clicked, this, [this] { setPage(m_page + 1); });
@@ -161,19 +174,6 @@ void TextPreview::updateControls()
     m_previous->setEnabled(m_page > 1);
     m_next->setEnabled(m_page < m_document.pageCount());
     m_last->setEnabled(m_page < m_document.pageCount());
-}
-
-void TextPreview::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_PageDown: setPage(m_page + 1); return;
-    case Qt::Key_PageUp: setPage(m_page - 1); return;
-    case Qt::Key_Home: setPage(1); return;
-    case Qt::Key_End: setPage(m_document.pageCount()); return;
-    case Qt::Key_Plus: setZoom(m_zoom + 25); return;
-    case Qt::Key_Minus: setZoom(m_zoom - 25); return;
-    default: QDialog::keyPressEvent(event);
-    }
 }
 
 bool TextPreview::printPages()

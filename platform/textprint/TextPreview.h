@@ -17,7 +17,8 @@ class TextPageView;
 
 // The preview ("Visualização"): every page as it will print, one at a time, with page navigation,
 // zoom, printing through the system's print dialog and saving as PDF or plain text. Keys: PgUp and
-// PgDn turn pages, Home and End go to the first and last, + and - zoom, Esc closes.
+// PgDn turn pages, Ctrl+Home and Ctrl+End go to the first and last, + and - zoom, Ctrl+P prints,
+// Esc closes.
 class TextPreview : public QDialog {
     Q_OBJECT
 public:
@@ -34,9 +35,6 @@ public:
     bool printPages();
     bool saveAsPdf();
     bool saveAsText();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString askFileName(const QString &title, const QString &filter, const QString &suffix);
