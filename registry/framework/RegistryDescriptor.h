@@ -152,6 +152,29 @@ struct EditField {
     int radioColumns = 1;
     bool emptyAsZero = false; // an empty text is written as "0"
     bool readOnly = false;
+
+    static EditField text(const QString &name, const QString &label, const QString &column, const QString &param,
+                          int maxLength, bool upper = true)
+    {
+        EditField f;
+        f.objectName = name, f.label = label, f.column = column, f.param = param, f.maxLength = maxLength;
+        f.upper = upper;
+        return f;
+    }
+    static EditField of(Kind kind, const QString &name, const QString &label, const QString &column,
+                        const QString &param)
+    {
+        EditField f;
+        f.kind = kind, f.objectName = name, f.label = label, f.column = column, f.param = param;
+        return f;
+    }
+    static EditField pick(Kind kind, const QString &name, const QString &label, const QString &column,
+                          const QString &param, const QStringList &items, int storedChars)
+    {
+        EditField f = of(kind, name, label, column, param);
+        f.items = items, f.storedChars = storedChars;
+        return f;
+    }
 };
 
 // Everything that tells one registry window from another.

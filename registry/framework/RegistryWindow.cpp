@@ -294,8 +294,11 @@ void RegistryWindow::keyPressEvent(QKeyEvent *event)
 bool RegistryWindow::handleKey(QWidget *target, QKeyEvent *event)
 {
     QWidget *page = m_pages->currentWidget();
-    if (page == m_pgFiltro || !target)
+    if (page == m_pgFiltro)
         return false;
+    // A button that the mode just disabled leaves the focus nowhere; the keys still work.
+    if (!target || !isAncestorOf(target))
+        target = page;
     const int key = event->key();
     const bool inGrid = target == m_grid || m_grid->isAncestorOf(target);
 
