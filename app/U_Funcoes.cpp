@@ -11,7 +11,7 @@ QString Justificar(const QString &texto, int largura)
     if (s.isEmpty())
         return s;
     if (s.size() >= largura)
-        return s.left(largura);
+        return s.left(qMax(largura, 0));
     if (!s.contains(u' '))
         return s;
 

@@ -18,6 +18,7 @@ private slots:
         // The search resumes right after the widened blank, so a gap wider than one takes more.
         QTest::newRow("existing double gap") << "A  B C" << 8 << "A    B C";
         QTest::newRow("cut when longer") << "ABCDEF GH" << 4 << "ABCD";
+        QTest::newRow("negative width") << "AB CD" << -1 << "";
         QTest::newRow("exact width unchanged") << "AB CD" << 5 << "AB CD";
         QTest::newRow("trimmed first") << "  A B  " << 4 << "A  B";
         QTest::newRow("no blank stays short") << "ABC" << 10 << "ABC";

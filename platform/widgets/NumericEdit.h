@@ -58,7 +58,7 @@ public:
     void setValue(const Decimal &value) { storeValue(value); }
 };
 
-// Years, odometer readings, counts.
+// Years, odometer readings, counts (up to 14 digits, as a Decimal holds them).
 class IntegerEdit : public NumericEdit {
     Q_OBJECT
 public:
