@@ -35,7 +35,8 @@ int VehicleRecord::readingAt(const QDate &date) const
 QString DemoCounts::summary() const
 {
     return QStringLiteral("%1 veículos, %2 motoristas, %3 viagens, %4 abastecimentos, %5 manutenções "
-                          "(%6 itens), %7 licenciamentos, %8 multas, %9 seguros, %10 documentos")
+                          "(%6 itens), %7 licenciamentos, %8 multas, %9 seguros, %10 documentos, "
+                          "%11 ordens de serviço, %12 lubrificações")
         .arg(vehicles)
         .arg(drivers)
         .arg(trips)
@@ -45,7 +46,9 @@ QString DemoCounts::summary() const
         .arg(licensing)
         .arg(fines)
         .arg(insurance)
-        .arg(documents);
+        .arg(documents)
+        .arg(serviceOrders)
+        .arg(lubrications);
 }
 
 DemoData::DemoData(const DemoOptions &options) : m_options(options)

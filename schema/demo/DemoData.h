@@ -30,6 +30,8 @@ struct DemoCounts {
     int fines = 0;
     int insurance = 0;
     int documents = 0;
+    int serviceOrders = 0;
+    int lubrications = 0;
 
     QString summary() const;
 };

@@ -1,7 +1,7 @@
 // The demonstration fleet: the vehicles, and their trips, fuellings and maintenance simulated day
 // by day on one physical odometer per vehicle.
 
-#include "DemoModel.h"
+#include "DemoWorkshop.h"
 
 #include <QDateTime>
 
@@ -69,11 +69,6 @@ struct Plan {
     QString passengers;
 };
 
-struct Maintenance {
-    QDateTime entry;
-    QDateTime exit;
-};
-
 class FleetWriter {
 public:
     FleetWriter(Connection &c, const DemoOptions &options, const QDate &firstDay, Dice &dice, Registries &reg,
@@ -93,12 +88,7 @@ public:
           m_fuelling(c, u"insert into vkl_movto_abast values (:p_ano, :p_seq, :p_veic, :p_motorista, :p_data, "
                         ":p_km, :p_combust, :p_qtde, :p_valor, :p_forn, :p_forn_conv, :p_doc, :p_nt_fiscal, "
                         ":p_origem, :p_usuario, :p_km_acum, :p_km_contr)"_qs),
-          m_maintenance(c, u"insert into vkl_manut_veic values(:p_ano, :p_seq, :p_veic, :p_motorista, "
-                           ":p_dt_entr, :p_hr_entr, :p_dt_saida, :p_hr_saida, :p_hrs_manut, :p_km, :p_situa, "
-                           ":p_tipo, :p_causa, :p_forn, :p_emitente, :p_serv_terc, :p_doc, :p_especif, :p_obs, "
-                           ":p_vr_total)"_qs),
-          m_item(c, u"insert into vkl_itens_manut_veic values(:p_ano, :p_seq, :p_veic, :p_item, :p_material, "
-                    ":p_quant, :p_valor, :p_se_ano, :p_se_nro, :p_se_item)"_qs),
+          m_workshop(c, dice, reg, counts),
           m_currentOdometer(c, u"update vkl_veiculos set ve_km_atual = :p_km_atual where ve_cod = :p_cod"_qs)
     {
     }
@@ -122,7 +112,9 @@ private:
         qint64 totalAtFuelling = 0;
         int consumption = 0;       // km per litre in hundredths, for this vehicle
         int lastReading = 0;       // what ve_km_atual ends as
-        QHash<int, int> tripSeq, fuelSeq, maintenanceSeq;
+        QHash<int, int> tripSeq, fuelSeq;
+        qint64 totalAtOilChange = 0;
+        int oilInterval = 0;
     };
 
     int reading(const State &s) const
@@ -141,8 +133,7 @@ private:
     void day(State &s, const QDate &d, bool today);
     void trip(State &s, const QDate &d, const QTime &departure, const Plan &p, bool leaveOpen, QTime *returned);
     void fuelling(State &s, const QDate &d);
-    void maintenance(State &s, const Maintenance &m);
-    QList<Maintenance> scheduleMaintenance(const State &s);
+    QList<WorkshopVisit> scheduleMaintenance();
 
     const DemoOptions &m_options;
     QDate m_firstDay;
@@ -150,7 +141,9 @@ private:
     Registries &m_reg;
     DemoCounts &m_counts;
     QList<TripRecord> &m_trips;
-    Query m_vehicle, m_trip, m_fuelling, m_maintenance, m_item, m_currentOdometer;
+    Query m_vehicle, m_trip, m_fuelling;
+    WorkshopWriter m_workshop;
+    Query m_currentOdometer;
     int m_documentNumber = 0;
 };
 
@@ -223,6 +216,8 @@ VehicleRecord FleetWriter::vehicle(int code)
     // The tank was last filled some way back before the first day.
     const int range = isMachine(m.use) ? m.tank / 16 : m.tank * m.consMin / 100;
     s.totalAtFuelling = std::max<qint64>(0, s.total - m_dice.between(0, range * 2 / 5));
+    s.oilInterval = isMachine(m.use) ? 250 : r.heavy ? 15000 : 10000;
+    s.totalAtOilChange = std::max<qint64>(0, s.total - m_dice.between(0, s.oilInterval));
 
     const bool retired = m.use == Use::Retired;
     const QDate disposal = retired ? m_firstDay.addDays(-m_dice.between(40, 120)) : QDate();
@@ -269,16 +264,22 @@ VehicleRecord FleetWriter::vehicle(int code)
     ++m_counts.vehicles;
 
     if (!retired) {
-        const QList<Maintenance> stops = scheduleMaintenance(s);
+        const QList<WorkshopVisit> stops = scheduleMaintenance();
         for (QDate d = m_firstDay; d <= today; d = d.addDays(1)) {
             r.totals.insert(d, s.total);
-            const Maintenance *stop = nullptr;
-            for (const Maintenance &mt : stops)
+            const WorkshopVisit *stop = nullptr;
+            for (const WorkshopVisit &mt : stops)
                 if (d >= mt.entry.date() && d <= mt.exit.date())
                     stop = &mt;
             if (stop) {
-                if (d == stop->entry.date())
-                    maintenance(s, *stop);
+                if (d == stop->entry.date()) {
+                    WorkshopVisit visit = *stop;
+                    visit.vehicle = code;
+                    visit.driver = s.driver;
+                    visit.reading = reading(s);
+                    visit.userCompany = m.userCompany;
+                    m_workshop.maintenance(visit);
+                }
                 continue;
             }
             day(s, d, d == today);
@@ -386,6 +387,16 @@ void FleetWriter::day(State &s, const QDate &d, bool today)
         clock = back.addSecs(60 * m_dice.between(15, 90));
         if (back > QTime(18, 0) || clock < back)
             break;
+    }
+    // Oil is changed at the garage once the interval has been run, after the day's work.
+    if (!today && s.total - s.totalAtOilChange >= s.oilInterval) {
+        WorkshopVisit visit;
+        visit.vehicle = s.code;
+        visit.driver = s.driver;
+        visit.reading = reading(s);
+        visit.entry = QDateTime(d, QTime(18, 30));
+        m_workshop.lubrication(visit, s.oilInterval, s.virada, isMachine(use), s.model->type == 4 || s.model->type == 5);
+        s.totalAtOilChange = s.total;
     }
 }
 
@@ -508,9 +519,9 @@ void FleetWriter::fuelling(State &s, const QDate &d)
     ++m_counts.fuellings;
 }
 
-QList<Maintenance> FleetWriter::scheduleMaintenance(const State &s)
+QList<WorkshopVisit> FleetWriter::scheduleMaintenance()
 {
-    QList<Maintenance> stops;
+    QList<WorkshopVisit> stops;
     const int span = int(m_firstDay.daysTo(m_options.today));
     const int wanted = m_dice.between(std::max(1, m_options.months / 4), m_options.months / 2 + 1);
     for (int attempt = 0; attempt < wanted * 4 && stops.size() < wanted && span > 2; ++attempt) {
@@ -521,108 +532,19 @@ QList<Maintenance> FleetWriter::scheduleMaintenance(const State &s)
         if (exitDay >= m_options.today)
             continue;
         bool clash = false;
-        for (const Maintenance &m : stops)
+        for (const WorkshopVisit &m : stops)
             clash = clash || (entry <= m.exit.date().addDays(1) && exitDay >= m.entry.date().addDays(-1));
         if (clash)
             continue;
         const QTime in(7, 30 + m_dice.between(0, 29));
         const QTime out = exitDay == entry ? QTime(m_dice.between(14, 16), m_dice.between(0, 59))
                                            : QTime(m_dice.between(9, 17), m_dice.between(0, 59));
-        stops << Maintenance{QDateTime(entry, in), QDateTime(exitDay, out)};
+        WorkshopVisit visit;
+        visit.entry = QDateTime(entry, in);
+        visit.exit = QDateTime(exitDay, out);
+        stops << visit;
     }
-    Q_UNUSED(s);
     return stops;
-}
-
-void FleetWriter::maintenance(State &s, const Maintenance &mt)
-{
-    // The duration as the maintenance window computes it: whole days times 24 plus the hours,
-    // with the minutes as the two decimals (1 day, 2 h 30 min is 26.30).
-    const qint64 minutes = mt.entry.secsTo(mt.exit) / 60;
-    const qint64 days = minutes / (24 * 60);
-    const qint64 rest = minutes % (24 * 60);
-    const Decimal hours = Decimal::fromUnits((days * 24 + rest / 60) * Decimal::kFactor + (rest % 60) * 100);
-
-    const int kind = m_dice.between(1, 10);
-    const QString type = kind <= 7 ? u"M"_qs : kind <= 9 ? u"E"_qs : u"F"_qs;
-    const bool outside = m_dice.chance(55);
-    const int supplier = !outside ? 0 : type == u"M" ? 4 : type == u"E" ? 5 : 6;
-    const int cause = type == u"E" ? 6 : type == u"F" ? m_dice.pick(QList<int>{3, 4}) : m_dice.pick(QList<int>{1, 2, 5});
-    static const QStringList mechanical = {
-        u"REVISÃO DOS 10.000 KM: TROCA DE ÓLEO E FILTROS"_qs, u"TROCA DAS PASTILHAS DE FREIO DIANTEIRAS"_qs,
-        u"ALINHAMENTO, BALANCEAMENTO E TROCA DE PNEUS"_qs, u"TROCA DA CORREIA DENTADA E TENSOR"_qs,
-        u"SUBSTITUIÇÃO DOS AMORTECEDORES DIANTEIROS"_qs};
-    static const QStringList electrical = {u"SUBSTITUIÇÃO DA BATERIA E REVISÃO DO SISTEMA DE CARGA"_qs,
-                                           u"REPARO NO CHICOTE DOS FARÓIS E TROCA DE LÂMPADAS"_qs};
-    static const QStringList body = {u"REPARO NA LATARIA DO PARA-CHOQUE TRASEIRO E PINTURA"_qs,
-                                     u"FUNILARIA DA PORTA DIANTEIRA DIREITA APÓS COLISÃO"_qs};
-    const QStringList &works = type == u"M" ? mechanical : type == u"E" ? electrical : body;
-    const int year = mt.entry.date().year();
-    const int seq = ++s.maintenanceSeq[year];
-    m_maintenance.bind(u":p_ano"_qs, year)
-        .bind(u":p_seq"_qs, seq)
-        .bind(u":p_veic"_qs, s.code)
-        .bind(u":p_motorista"_qs, s.driver)
-        .bind(u":p_dt_entr"_qs, mt.entry.date())
-        .bind(u":p_hr_entr"_qs, mt.entry.time())
-        .bind(u":p_dt_saida"_qs, mt.exit.date())
-        .bind(u":p_hr_saida"_qs, mt.exit.time())
-        .bind(u":p_hrs_manut"_qs, hours)
-        .bind(u":p_km"_qs, reading(s))
-        .bind(u":p_situa"_qs, m_dice.chance(70) ? u"P"_qs : m_dice.chance(80) ? u"C"_qs : u"R"_qs)
-        .bind(u":p_tipo"_qs, type)
-        .bind(u":p_causa"_qs, cause)
-        .bind(u":p_forn"_qs, supplier)
-        .bind(u":p_emitente"_qs, outside ? QStringLiteral("OFICINA CREDENCIADA") : u"OFICINA MUNICIPAL"_qs)
-        .bind(u":p_serv_terc"_qs, outside ? u"S"_qs : u"N"_qs)
-        .bind(u":p_doc"_qs, outside ? QStringLiteral("NF %1").arg(m_dice.between(1000, 9999)) : QString(u""_qs))
-        .bind(u":p_especif"_qs, m_dice.pick(works))
-        .bind(u":p_obs"_qs, QString(u""_qs))
-        .bind(u":p_vr_total"_qs, Decimal(0))
-        .exec();
-    ++m_counts.maintenance;
-
-    const int items = m_dice.between(1, 4);
-    for (int item = 1; item <= items; ++item) {
-        int material = 0;
-        Decimal quantity;
-        Decimal value;
-        int requestYear = 0, requestNumber = 0, requestItem = 0;
-        RequestItem *request = nullptr;
-        if (m_dice.chance(25)) {
-            for (RequestItem &r : m_reg.requests)
-                if (!r.used && r.year == year && !request)
-                    request = &r;
-        }
-        if (request) {
-            request->used = true;
-            material = request->material;
-            quantity = request->quantity;
-            value = (quantity * request->unitPrice).rounded(2);
-            requestYear = request->year;
-            requestNumber = request->number;
-            requestItem = request->item;
-        } else {
-            const int pool = m_dice.between(1, 3);
-            const QList<int> &from = pool == 1 ? m_reg.partMaterials : pool == 2 ? m_reg.oilMaterials
-                                                                                 : m_reg.serviceMaterials;
-            material = m_dice.pick(from);
-            quantity = Decimal(pool == 2 ? m_dice.between(1, 12) : m_dice.between(1, 4));
-            value = (quantity * m_reg.prices.priceAt(material, mt.entry.date())).rounded(2);
-        }
-        m_item.bind(u":p_ano"_qs, year)
-            .bind(u":p_seq"_qs, seq)
-            .bind(u":p_veic"_qs, s.code)
-            .bind(u":p_item"_qs, item)
-            .bind(u":p_material"_qs, material)
-            .bind(u":p_quant"_qs, quantity)
-            .bind(u":p_valor"_qs, value)
-            .bind(u":p_se_ano"_qs, requestYear)
-            .bind(u":p_se_nro"_qs, requestNumber)
-            .bind(u":p_se_item"_qs, requestItem)
-            .exec();
-        ++m_counts.maintenanceItems;
-    }
 }
 
 } // namespace

@@ -67,6 +67,7 @@ struct Registries {
     QList<int> oilMaterials;
     QList<int> serviceMaterials;
     QList<RequestItem> requests;
+    QHash<int, Decimal> tableValue; // vkl_tabela: tb_cod -> tb_valor
     PriceBook prices;
 };
 

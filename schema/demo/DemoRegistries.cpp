@@ -451,7 +451,8 @@ void loadRegistries(Connection &c, const DemoOptions &options, const QDate &firs
     }
 
     Query table(c, u"insert into vkl_tabela values(:p_cod, :p_descr, :p_tipo, :p_contr, :p_km, :p_valor)"_qs);
-    for (const TableRow &t : kTable)
+    for (const TableRow &t : kTable) {
+        out.tableValue.insert(t.code, cents(t.valueCents));
         table.bind(u":p_cod"_qs, t.code)
             .bind(u":p_descr"_qs, t.description)
             .bind(u":p_tipo"_qs, t.kind)
@@ -459,6 +460,7 @@ void loadRegistries(Connection &c, const DemoOptions &options, const QDate &firs
             .bind(u":p_km"_qs, t.km)
             .bind(u":p_valor"_qs, cents(t.valueCents))
             .exec();
+    }
 
     insertNamed(c, u"insert into vkl_linhas values(:p_cod, :p_descr)"_qs, kLines, count(kLines));
     insertNamed(c, u"insert into vkl_destinos values(:p_cod, :p_descr)"_qs, kDestinations, count(kDestinations));

@@ -308,7 +308,8 @@ private slots:
             {u"vkl_movto_veic"_qs, counts.trips},        {u"vkl_movto_abast"_qs, counts.fuellings},
             {u"vkl_manut_veic"_qs, counts.maintenance}, {u"vkl_itens_manut_veic"_qs, counts.maintenanceItems},
             {u"vkl_licenciamento"_qs, counts.licensing}, {u"vkl_multas"_qs, counts.fines},
-            {u"vkl_seguros"_qs, counts.insurance},       {u"vkl_doc_veic"_qs, counts.documents}};
+            {u"vkl_seguros"_qs, counts.insurance},       {u"vkl_doc_veic"_qs, counts.documents},
+            {u"vkl_ord_serv"_qs, counts.serviceOrders},  {u"vkl_cad_lub"_qs, counts.lubrications}};
         for (const auto &[table, expected] : tables) {
             QVERIFY2(expected > 0, qPrintable(table));
             QCOMPARE(count(*c, u"select count(*) from "_qs + table), expected);
