@@ -22,8 +22,9 @@ ScriptedDialogService::~ScriptedDialogService()
     // A test that already failed has said what went wrong; the leftovers would only be noise.
     if (m_unexpected.isEmpty() || !QTest::currentTestFunction() || QTest::currentTestFailed())
         return;
-    const QByteArray text = ("dialog script not followed:\n  " + m_unexpected.join(QStringLiteral("\n  ")))
-                                .toUtf8();
+    const QByteArray text =
+        (QStringLiteral("dialog script not followed:\n  ") + m_unexpected.join(QStringLiteral("\n  ")))
+            .toUtf8();
     QTest::qFail(text.constData(), __FILE__, __LINE__);
 }
 
