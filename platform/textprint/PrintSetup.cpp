@@ -17,21 +17,13 @@
 
 namespace zedera {
 
-namespace {
-
-// Items of the destination list: each system printer, then the three outputs that are not one.
-struct DestinationItem {
-    PrintSetup::Destination destination;
-    QString printerName;
-};
-
-} // namespace
-
 PrintSetupDialog::PrintSetupDialog(const PrintSetup &initial, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PrintSetupDialog"));
     setWindowTitle(QStringLiteral("Configurar impressão"));
 
+    // Each system printer, then the outputs that are not one; each item's data is its kind and
+    // printer name.
     m_destination = new QComboBox(this);
     m_destination->setObjectName(QStringLiteral("cb_impressora"));
     const QString defaultPrinter = QPrinterInfo::defaultPrinterName();

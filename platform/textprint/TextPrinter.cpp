@@ -21,7 +21,6 @@ void TextPrinter::Abrir()
     m_document = TextDocument(m_rows, m_columns, m_pitch);
     m_document.addPage();
     m_setup = m_defaults;
-    m_setupAsked = false;
     m_state = State::Open;
     m_page = 1;
     emit OnNewPage(this, m_page);
@@ -40,7 +39,6 @@ bool TextPrinter::Setup()
         return false;
     }
     m_setup = dialog.setup();
-    m_setupAsked = true;
     // The next report proposes what the user chose now.
     m_defaults = m_setup;
     return true;

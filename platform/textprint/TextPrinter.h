@@ -86,9 +86,6 @@ private:
     enum class State { Idle, Open, Cancelled };
     bool placing() const { return m_state == State::Open; }
     void place(int row, int column, const QString &text, int style);
-    // Width of n characters of `style`, in page columns: exact when `roundUp` is false
-    // (truncated), else the whole columns it reaches into.
-    int columnsFor(int characters, int style, bool roundUp) const;
 
     int m_rows = 66;
     int m_columns = 80;
@@ -99,7 +96,6 @@ private:
     int m_zoom = 100;
     PrintSetup m_defaults;
     PrintSetup m_setup;
-    bool m_setupAsked = false;
 
     State m_state = State::Idle;
     int m_page = 0;

@@ -55,6 +55,7 @@ void TextPageRenderer::paint(QPainter &painter, int page, const QRectF &target) 
         QFont font;
         double advance = 1;
         double ascent = 0;
+        double descent = 0;
     };
     std::array<Face, 8> faces;
     auto face = [&](int style) -> const Face & {
@@ -65,6 +66,7 @@ void TextPageRenderer::paint(QPainter &painter, int page, const QRectF &target) 
             const QFontMetricsF metrics(f.font, painter.device());
             f.advance = std::max(0.01, metrics.horizontalAdvance(QLatin1Char('M')));
             f.ascent = metrics.ascent();
+            f.descent = metrics.descent();
             f.ready = true;
         }
         return f;
@@ -80,7 +82,7 @@ void TextPageRenderer::paint(QPainter &painter, int page, const QRectF &target) 
             const double cell = run.cellWidth * scale;
             painter.save();
             painter.translate(target.left() + run.x * scale,
-                              top + (rowHeight - f.ascent) / 2 + f.ascent * 0.9);
+                              top + (rowHeight + f.ascent - f.descent) / 2);
             painter.scale(cell / f.advance, 1.0);
             painter.setFont(f.font);
             painter.drawText(QPointF(0, 0), run.text);
