@@ -13,6 +13,11 @@ namespace zedera {
 // places its texts on a grid of rows x columns at the page's pitch and closes it, which shows the
 // preview or sends the pages to their destination. Page headers and footers are printed by the
 // window's handlers of OnNewPage and OnBeforeNewPage. Rows and columns count from 1.
+//
+// Both modal windows open through the dialog service: the set-up as "PrintSetupDialog" (fields
+// cb_impressora, t_arquivo, ck_visualizar, t_copias, rb_todas, rb_intervalo, t_pagina_ini,
+// t_pagina_fim; buttons b_confirmar, b_cancelar) and the preview as "TextPreview". A test answers
+// them through the scripted double and reads the pages from document(), which stays after Fechar.
 class TextPrinter : public QObject {
     Q_OBJECT
 public:
