@@ -151,6 +151,24 @@ void createDatabaseFile(const ConnectionSettings &settings)
     isc_detach_database(status, &db);
 }
 
+void setForcedWrites(const ConnectionSettings &settings, bool on)
+{
+    const QByteArray user = settings.user.toUtf8();
+    const QByteArray password = settings.password.toUtf8();
+    const QByteArray name = settings.databaseName.toUtf8();
+    QByteArray dpb;
+    dpb.append(char(isc_dpb_version1));
+    dpb.append(char(isc_dpb_user_name)).append(char(user.size())).append(user);
+    dpb.append(char(isc_dpb_password)).append(char(password.size())).append(password);
+    dpb.append(char(isc_dpb_force_write)).append(char(1)).append(char(on ? 1 : 0));
+    ISC_STATUS_ARRAY status{};
+    isc_db_handle db = 0;
+    isc_attach_database(status, short(name.size()), name.constData(), &db, short(dpb.size()), dpb.constData());
+    if (status[0] == 1 && status[1] > 0)
+        throw DbError(interpret(status), int(isc_sqlcode(status)));
+    isc_detach_database(status, &db);
+}
+
 QStringList suiteScripts()
 {
     return resourceScripts(QStringLiteral(":/schema/sql/suite"));

@@ -22,6 +22,10 @@ void runResourceScript(Connection &connection, const QString &resourcePath);
 // Makes a new, empty database file (dialect 3, UTF8). Refuses a file that already exists.
 void createDatabaseFile(const ConnectionSettings &settings);
 
+// Switches the database's forced writes (synchronous page writes) on or off. Databases the program
+// keeps stay on; throw-away test databases turn them off, which makes creating them many times faster.
+void setForcedWrites(const ConnectionSettings &settings, bool on);
+
 // The scripts that make up the database, in the order they must run.
 // Suite part: the tables of the administration suite the program reads, and the login tables;
 // they already exist in a municipality's database.

@@ -1,5 +1,6 @@
 #include "db/Connection.h"
 
+#include <QSqlField>
 #include <QSqlRecord>
 
 namespace zedera {
@@ -181,7 +182,26 @@ Query &Query::exec()
 {
     if (!m_query.exec())
         throw DbError::fromSqlError(m_query.lastError(), m_sql);
+    constexpr int kSqlText = 452; // Firebird's CHAR(n)
+    const QSqlRecord rec = m_query.record();
+    m_fixedWidth.resize(rec.count());
+    for (int i = 0; i < rec.count(); ++i)
+        m_fixedWidth[i] = (rec.field(i).typeID() & ~1) == kSqlText; // odd: nullable
     return *this;
+}
+
+QVariant Query::value(int index) const
+{
+    QVariant v = m_query.value(index);
+    if (index >= 0 && index < m_fixedWidth.size() && m_fixedWidth[index] && !v.isNull()) {
+        QString text = v.toString();
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == u' ')
+            --end;
+        text.truncate(end);
+        return text;
+    }
+    return v;
 }
 
 bool Query::next()
@@ -197,7 +217,7 @@ QVariant Query::value(const QString &column) const
         index = rec.indexOf(column.toUpper());
     if (index < 0)
         throw DbError(QStringLiteral("Coluna %1 não existe no resultado.").arg(column), 0, m_sql);
-    return m_query.value(index);
+    return value(index);
 }
 
 QString Query::text(const QString &column) const

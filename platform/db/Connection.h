@@ -83,7 +83,7 @@ public:
 
     // Column values by name (case-insensitive, as the server returns upper case) or position.
     QVariant value(const QString &column) const;
-    QVariant value(int index) const { return m_query.value(index); }
+    QVariant value(int index) const;
     bool isNull(const QString &column) const { return value(column).isNull(); }
     QString text(const QString &column) const;
     qint64 integer(const QString &column) const;
@@ -97,6 +97,9 @@ public:
 private:
     QSqlQuery m_query;
     QString m_sql;
+    // Columns of fixed width (CHAR): the driver hands them back padded to four bytes per character
+    // of the UTF8 connection, so "S" would read "S   " and never equal a stored code.
+    QList<bool> m_fixedWidth;
 };
 
 // Runs a statement that returns one integer (counts, max + 1) and gives it, or nullopt on NULL.

@@ -71,6 +71,20 @@ private slots:
         QCOMPARE(r.time(u"t"_qs), QTime(7, 45));
     }
 
+    void fixedWidthCodesReadWithoutPadding()
+    {
+        auto c = TestDatabase::connect(TestDatabase::fresh());
+        c->execute(u"create table code_t (c1 char(1), c2 char(2), v varchar(5))"_qs);
+        Query(*c, u"insert into code_t values('S', '01', 'ab ')"_qs).exec();
+        Query q(*c, u"select c1, c2, v from code_t"_qs);
+        q.exec();
+        QVERIFY(q.next());
+        QCOMPARE(q.text(u"c1"_qs), u"S"_qs);
+        QCOMPARE(q.value(1).toString(), u"01"_qs);
+        // Variable-width text keeps what was stored.
+        QCOMPARE(q.text(u"v"_qs), u"ab "_qs);
+    }
+
     void errorsCarryTheServersText()
     {
         auto c = TestDatabase::connect(TestDatabase::fresh());

@@ -27,6 +27,8 @@ const QString &templateFile()
         ConnectionSettings settings;
         settings.databaseName = tempDir().filePath(QStringLiteral("template.gdb"));
         schema::createDatabaseFile(settings);
+        // Test databases are thrown away: no need to wait for the disk at every commit.
+        schema::setForcedWrites(settings, false);
         {
             Connection c(QStringLiteral("zedera_test_template"), settings);
             c.open();
@@ -59,6 +61,7 @@ QString TestDatabase::emptyFile()
     ConnectionSettings settings;
     settings.databaseName = newPath();
     schema::createDatabaseFile(settings);
+    schema::setForcedWrites(settings, false);
     return settings.databaseName;
 }
 
