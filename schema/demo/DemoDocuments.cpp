@@ -13,7 +13,8 @@ QString referenceCode(Connection &c, const QString &table, const QString &codeCo
                       const QString &descriptionColumn, const QString &description)
 {
     // Table and column names are ours, never typed by anyone.
-    Query q(c, QStringLiteral("select %2 from %1 where %3 = :p_descr").arg(table, codeColumn, descriptionColumn));
+    Query q(
+        c, QStringLiteral("select %2 from %1 where %3 = :p_descr").arg(table, codeColumn, descriptionColumn));
     q.bind(u":p_descr"_qs, description).exec();
     if (q.next())
         return q.value(0).toString().trimmed();
@@ -37,23 +38,28 @@ const Infraction kInfractions[] = {
 };
 
 const char *const kPlaces[] = {
-    "AV. JOÃO PINHEIRO, 450 - CENTRO",     "RODOVIA MG-050, KM 82",
-    "RUA SETE DE SETEMBRO, 120 - CENTRO",  "BR-381, KM 655 - SENTIDO CAPITAL",
+    "AV. JOÃO PINHEIRO, 450 - CENTRO",        "RODOVIA MG-050, KM 82",
+    "RUA SETE DE SETEMBRO, 120 - CENTRO",     "BR-381, KM 655 - SENTIDO CAPITAL",
     "AV. DO CONTORNO, 2300 - BELO HORIZONTE",
 };
 
-void loadRegistrationDocuments(Connection &c, Dice &dice, const QList<VehicleRecord> &vehicles, DemoCounts &counts)
+void loadRegistrationDocuments(Connection &c, Dice &dice, const QList<VehicleRecord> &vehicles,
+                               DemoCounts &counts)
 {
     const QString colours[] = {u"BRANCA"_qs, u"PRATA"_qs, u"BRANCA"_qs, u"AMARELA"_qs};
-    const QString official = referenceCode(c, u"vkl_categorias"_qs, u"cat_cod"_qs, u"cat_descr"_qs, u"OFICIAL"_qs);
-    const QString noRestriction = referenceCode(c, u"vkl_restricoes"_qs, u"rt_cod"_qs, u"rt_descr"_qs, u"NENHUMA"_qs);
-    Query q(c, u"insert into vkl_doc_veic values(:p_veic, :p_cod_mod, :p_descr_mod, :p_letra_placa, :p_nro_placa, "
-               ":p_ano_fabr, :p_ano_mod, :p_chassi, :p_chas_regr, :p_prot_regr, :p_qt_passag, :p_potencia, "
-               ":p_cil_motor, :p_importado, :p_fx_ipva, :p_sit_ipva, :p_cga_capac, :p_cga_cmt, :p_cga_pbt, "
-               ":p_qt_eixo, :p_cga_rtb, :p_renavan, :p_cod_cid_renav, :p_cid_renav, :p_espelho, :p_uf_espelho, "
-               ":p_prop_ant, :p_cod_mun_ant, :p_mun_ant, :p_uf_ant, :p_ant_plc_l, :p_ant_plc_n, :p_cod_fin, "
-               ":p_fin_nome, :p_contr, :p_dtv_contr, :p_cor, :p_tipo, :p_combust, :p_especie, :p_carroceria, "
-               ":p_restricao, :p_categoria)"_qs);
+    const QString official =
+        referenceCode(c, u"vkl_categorias"_qs, u"cat_cod"_qs, u"cat_descr"_qs, u"OFICIAL"_qs);
+    const QString noRestriction =
+        referenceCode(c, u"vkl_restricoes"_qs, u"rt_cod"_qs, u"rt_descr"_qs, u"NENHUMA"_qs);
+    Query q(
+        c,
+        u"insert into vkl_doc_veic values(:p_veic, :p_cod_mod, :p_descr_mod, :p_letra_placa, :p_nro_placa, "
+        ":p_ano_fabr, :p_ano_mod, :p_chassi, :p_chas_regr, :p_prot_regr, :p_qt_passag, :p_potencia, "
+        ":p_cil_motor, :p_importado, :p_fx_ipva, :p_sit_ipva, :p_cga_capac, :p_cga_cmt, :p_cga_pbt, "
+        ":p_qt_eixo, :p_cga_rtb, :p_renavan, :p_cod_cid_renav, :p_cid_renav, :p_espelho, :p_uf_espelho, "
+        ":p_prop_ant, :p_cod_mun_ant, :p_mun_ant, :p_uf_ant, :p_ant_plc_l, :p_ant_plc_n, :p_cod_fin, "
+        ":p_fin_nome, :p_contr, :p_dtv_contr, :p_cor, :p_tipo, :p_combust, :p_especie, :p_carroceria, "
+        ":p_restricao, :p_categoria)"_qs);
     for (const VehicleRecord &v : vehicles) {
         if (v.licensingMonth == 0)
             continue; // machines and equipment have no road document
@@ -61,12 +67,12 @@ void loadRegistrationDocuments(Connection &c, Dice &dice, const QList<VehicleRec
         const QString docType = v.heavy ? (bus ? u"ÔNIBUS"_qs : u"CAMINHÃO"_qs)
                                 : bus   ? u"MICROÔNIBUS"_qs
                                 : v.capacity <= 2 && v.model.startsWith(u"CG") ? u"MOTOCICLETA"_qs
-                                : v.capacity <= 2 ? u"CAMINHONETE"_qs
-                                                  : u"AUTOMÓVEL"_qs;
+                                : v.capacity <= 2                              ? u"CAMINHONETE"_qs
+                                                                               : u"AUTOMÓVEL"_qs;
         const QString species = v.heavy && !bus ? u"CARGA"_qs : u"PASSAGEIRO"_qs;
-        const QString body = v.model.contains(u"AMBULÂNCIA") ? u"AMBULÂNCIA"_qs
-                             : v.model.contains(u"ESCOLAR")  ? u"TRANSPORTE ESCOLAR"_qs
-                             : v.model.contains(u"COLETOR")  ? u"COLETOR DE LIXO"_qs
+        const QString body = v.model.contains(u"AMBULÂNCIA")   ? u"AMBULÂNCIA"_qs
+                             : v.model.contains(u"ESCOLAR")    ? u"TRANSPORTE ESCOLAR"_qs
+                             : v.model.contains(u"COLETOR")    ? u"COLETOR DE LIXO"_qs
                              : v.model.contains(u"BASCULANTE") ? u"BASCULANTE"_qs
                                                                : u"NENHUMA"_qs;
         q.bind(u":p_veic"_qs, v.code)
@@ -91,7 +97,8 @@ void loadRegistrationDocuments(Connection &c, Dice &dice, const QList<VehicleRec
             .bind(u":p_cga_pbt"_qs, v.heavy ? Decimal(16) : Decimal(0))
             .bind(u":p_qt_eixo"_qs, v.heavy ? 2 : 2)
             .bind(u":p_cga_rtb"_qs, QString(u""_qs))
-            .bind(u":p_renavan"_qs, QStringLiteral("%1%2").arg(dice.between(100000, 999999)).arg(dice.between(10000, 99999)))
+            .bind(u":p_renavan"_qs,
+                  QStringLiteral("%1%2").arg(dice.between(100000, 999999)).arg(dice.between(10000, 99999)))
             .bind(u":p_cod_cid_renav"_qs, 4321)
             .bind(u":p_cid_renav"_qs, u"ZEDERA"_qs)
             .bind(u":p_espelho"_qs, QString::number(dice.between(100000000, 999999999)))
@@ -106,11 +113,15 @@ void loadRegistrationDocuments(Connection &c, Dice &dice, const QList<VehicleRec
             .bind(u":p_fin_nome"_qs, QString(u""_qs))
             .bind(u":p_contr"_qs, QString(u""_qs))
             .bind(u":p_dtv_contr"_qs, QDate())
-            .bind(u":p_cor"_qs, referenceCode(c, u"vkl_cores"_qs, u"cor_cod"_qs, u"cor_descr"_qs, colours[v.code % 4]))
-            .bind(u":p_tipo"_qs, referenceCode(c, u"vkl_tp_veic_doc"_qs, u"tvd_cod"_qs, u"tvd_descr"_qs, docType).toInt())
+            .bind(u":p_cor"_qs,
+                  referenceCode(c, u"vkl_cores"_qs, u"cor_cod"_qs, u"cor_descr"_qs, colours[v.code % 4]))
+            .bind(u":p_tipo"_qs,
+                  referenceCode(c, u"vkl_tp_veic_doc"_qs, u"tvd_cod"_qs, u"tvd_descr"_qs, docType).toInt())
             .bind(u":p_combust"_qs, v.fuel)
-            .bind(u":p_especie"_qs, referenceCode(c, u"vkl_espec_veic"_qs, u"esv_cod"_qs, u"esv_descr"_qs, species))
-            .bind(u":p_carroceria"_qs, referenceCode(c, u"vkl_tipos_carroc"_qs, u"tpc_cod"_qs, u"tpc_descr"_qs, body))
+            .bind(u":p_especie"_qs,
+                  referenceCode(c, u"vkl_espec_veic"_qs, u"esv_cod"_qs, u"esv_descr"_qs, species))
+            .bind(u":p_carroceria"_qs,
+                  referenceCode(c, u"vkl_tipos_carroc"_qs, u"tpc_cod"_qs, u"tpc_descr"_qs, body))
             .bind(u":p_restricao"_qs, noRestriction)
             .bind(u":p_categoria"_qs, official)
             .exec();
@@ -121,8 +132,9 @@ void loadRegistrationDocuments(Connection &c, Dice &dice, const QList<VehicleRec
 void loadLicensing(Connection &c, const DemoOptions &options, const Registries &reg,
                    const QList<VehicleRecord> &vehicles, DemoCounts &counts)
 {
-    Query q(c, u"insert into vkl_licenciamento values(:p_ano, :p_veic, :p_dt_ini, :p_dt_term, :p_km, :p_forn, "
-               ":p_despach, :p_doc, :p_obs, :p_vr_total)"_qs);
+    Query q(c,
+            u"insert into vkl_licenciamento values(:p_ano, :p_veic, :p_dt_ini, :p_dt_term, :p_km, :p_forn, "
+            ":p_despach, :p_doc, :p_obs, :p_vr_total)"_qs);
     for (const VehicleRecord &v : vehicles) {
         if (!v.licensable)
             continue;
@@ -139,7 +151,8 @@ void loadLicensing(Connection &c, const DemoOptions &options, const Registries &
                 .bind(u":p_forn"_qs, reg.dispatcher)
                 .bindNull(u":p_despach"_qs)
                 .bind(u":p_doc"_qs, QStringLiteral("DAE %1").arg(year * 1000 + v.code))
-                .bind(u":p_obs"_qs, v.heavy ? u"LICENCIAMENTO ANUAL COM VISTORIA"_qs : u"LICENCIAMENTO ANUAL"_qs)
+                .bind(u":p_obs"_qs,
+                      v.heavy ? u"LICENCIAMENTO ANUAL COM VISTORIA"_qs : u"LICENCIAMENTO ANUAL"_qs)
                 .bind(u":p_vr_total"_qs, cents(fee))
                 .exec();
             ++counts.licensing;
@@ -180,7 +193,8 @@ void loadFines(Connection &c, const DemoOptions &options, Dice &dice, const QLis
             .bind(u":p_cod_infr"_qs, inf.code)
             .bind(u":p_doc_infr"_qs, QStringLiteral("AIT %1").arg(dice.between(1000000, 9999999)))
             .bind(u":p_resp_infr"_qs, driverPays ? u"M"_qs : u"E"_qs)
-            .bind(u":p_obs"_qs, driverPays ? u"DESCONTADA EM FOLHA DO MOTORISTA"_qs : u"PAGA PELA PREFEITURA"_qs)
+            .bind(u":p_obs"_qs,
+                  driverPays ? u"DESCONTADA EM FOLHA DO MOTORISTA"_qs : u"PAGA PELA PREFEITURA"_qs)
             .bind(u":p_vr_total"_qs, cents(inf.valueCents))
             // Recent fines are still unpaid.
             .bind(u":p_dt_pagto"_qs, paid <= options.today ? paid : QDate())

@@ -14,16 +14,16 @@ enum class Use { Office, Health, School, Works, Garbage, Moto, Machine, Equipmen
 struct Model {
     const char *model;
     const char *make;
-    int type;       // tv_cod
-    int fuel;       // tc_cod
-    int tank;       // litres
+    int type; // tv_cod
+    int fuel; // tc_cod
+    int tank; // litres
     int seats;
-    int age;        // years
-    int consMin;    // km per litre, in hundredths; 0 for no check
+    int age;     // years
+    int consMin; // km per litre, in hundredths; 0 for no check
     int consMax;
-    int kmMin;      // kilometres of one trip
+    int kmMin; // kilometres of one trip
     int kmMax;
-    int virada;     // odometer rollover point; 0 without kilometre control
+    int virada;        // odometer rollover point; 0 without kilometre control
     bool nearRollover; // an old five-digit odometer that turns during the demo
     const char *sector;
     int project;
@@ -33,6 +33,7 @@ struct Model {
     Use use;
 };
 
+// clang-format off
 const Model kModels[] = {
     {"GOL 1.0 CITY", "VOLKSWAGEN", 1, 1, 55, 5, 3, 900, 1400, 2, 300, 999999, false, "02.01.00", 1, 1, 1, "01", Use::Office},
     {"UNO MILLE FIRE", "FIAT", 1, 1, 48, 5, 12, 850, 1350, 2, 300, 99999, true, "03.01.00", 1, 1, 1, "01", Use::Office},
@@ -55,10 +56,14 @@ const Model kModels[] = {
     {"MASTER MINIBUS 16 LUGARES", "RENAULT", 3, 2, 80, 16, 2, 700, 1050, 5, 600, 999999, false, "08.01.00", 1, 1, 4, "02", Use::Transfer},
     {"PALIO WEEKEND 1.4", "FIAT", 1, 1, 51, 5, 16, 800, 1250, 2, 300, 99999, false, "02.01.00", 1, 1, 1, "01", Use::Retired},
 };
+// clang-format on
 
 constexpr int kModelCount = int(sizeof kModels / sizeof kModels[0]);
 
-bool isMachine(Use use) { return use == Use::Machine; }
+bool isMachine(Use use)
+{
+    return use == Use::Machine;
+}
 
 // A trip plan: kilometres (hours for machines), destination, line and who travels.
 struct Plan {
@@ -73,21 +78,24 @@ class FleetWriter {
 public:
     FleetWriter(Connection &c, const DemoOptions &options, const QDate &firstDay, Dice &dice, Registries &reg,
                 DemoCounts &counts, QList<TripRecord> &trips)
-        : m_options(options), m_firstDay(firstDay), m_dice(dice), m_reg(reg), m_counts(counts), m_trips(trips),
-          m_vehicle(c, u"insert into vkl_veiculos values(:p_cod, :p_nro, :p_modelo, :p_marca, :p_ano_fabr, "
-                       ":p_ano_mod, :p_lotacao, :p_nro_chassi, :p_tipo_combust, :p_tipo_veic, :p_capac_tanque, "
-                       ":p_letra_placa, :p_nro_placa, :p_mes_licenc, :p_dt_aquis, :p_km_aquis, :p_veloc_min, "
-                       ":p_veloc_max, :p_cons_min, :p_cons_max, :p_km_min, :p_km_max, :p_km_atual, :p_estado, "
-                       ":p_placa_patrim, :p_motorista_padrao, :p_ano_setor, :p_setor, :p_setor_conv, :p_proj, "
-                       ":p_sproj, :p_dt_alienacao, :p_declaravel, :p_baixa, :p_descr_baixa, :p_pertence, "
-                       ":p_contr_km, :p_km_virada, :p_cad_atual)"_qs),
+        : m_options(options), m_firstDay(firstDay), m_dice(dice), m_reg(reg), m_counts(counts),
+          m_trips(trips),
+          m_vehicle(c,
+                    u"insert into vkl_veiculos values(:p_cod, :p_nro, :p_modelo, :p_marca, :p_ano_fabr, "
+                    ":p_ano_mod, :p_lotacao, :p_nro_chassi, :p_tipo_combust, :p_tipo_veic, :p_capac_tanque, "
+                    ":p_letra_placa, :p_nro_placa, :p_mes_licenc, :p_dt_aquis, :p_km_aquis, :p_veloc_min, "
+                    ":p_veloc_max, :p_cons_min, :p_cons_max, :p_km_min, :p_km_max, :p_km_atual, :p_estado, "
+                    ":p_placa_patrim, :p_motorista_padrao, :p_ano_setor, :p_setor, :p_setor_conv, :p_proj, "
+                    ":p_sproj, :p_dt_alienacao, :p_declaravel, :p_baixa, :p_descr_baixa, :p_pertence, "
+                    ":p_contr_km, :p_km_virada, :p_cad_atual)"_qs),
           m_trip(c, u"insert into vkl_movto_veic values(:p_ano, :p_seq, :p_veic, :p_motorista, :p_dt_saida, "
                     ":p_hr_saida, :p_km_saida, :p_dt_retorno, :p_hr_retorno, :p_km_retorno, :p_passageiros, "
                     ":p_destino, :p_descr_dest, :p_ocorr, :p_setor, :p_setor_conv, :p_linha, :p_km_acum, "
                     ":p_tp_movto, :p_km_contr)"_qs),
-          m_fuelling(c, u"insert into vkl_movto_abast values (:p_ano, :p_seq, :p_veic, :p_motorista, :p_data, "
-                        ":p_km, :p_combust, :p_qtde, :p_valor, :p_forn, :p_forn_conv, :p_doc, :p_nt_fiscal, "
-                        ":p_origem, :p_usuario, :p_km_acum, :p_km_contr)"_qs),
+          m_fuelling(c,
+                     u"insert into vkl_movto_abast values (:p_ano, :p_seq, :p_veic, :p_motorista, :p_data, "
+                     ":p_km, :p_combust, :p_qtde, :p_valor, :p_forn, :p_forn_conv, :p_doc, :p_nt_fiscal, "
+                     ":p_origem, :p_usuario, :p_km_acum, :p_km_contr)"_qs),
           m_workshop(c, dice, reg, counts),
           m_currentOdometer(c, u"update vkl_veiculos set ve_km_atual = :p_km_atual where ve_cod = :p_cod"_qs)
     {
@@ -100,7 +108,7 @@ private:
         int code = 0;
         const Model *model = nullptr;
         int virada = 0;
-        qint64 total = 0;          // physical odometer (hours for machines)
+        qint64 total = 0; // physical odometer (hours for machines)
         int driver = 0;
         QString sector;
         // Trip chain: previous trip's accumulated value and return reading.
@@ -110,17 +118,14 @@ private:
         qint64 fuelAccumulated = 0;
         int fuelReading = 0;
         qint64 totalAtFuelling = 0;
-        int consumption = 0;       // km per litre in hundredths, for this vehicle
-        int lastReading = 0;       // what ve_km_atual ends as
+        int consumption = 0; // km per litre in hundredths, for this vehicle
+        int lastReading = 0; // what ve_km_atual ends as
         QHash<int, int> tripSeq, fuelSeq;
         qint64 totalAtOilChange = 0;
         int oilInterval = 0;
     };
 
-    int reading(const State &s) const
-    {
-        return readingOf(s.total, s.virada);
-    }
+    int reading(const State &s) const { return readingOf(s.total, s.virada); }
     // Moves the odometer on, never stopping on a reading of 0, which the windows refuse.
     void advance(State &s, int km)
     {
@@ -131,7 +136,8 @@ private:
     bool worksOn(const State &s, const QDate &d);
     Plan plan(const State &s);
     void day(State &s, const QDate &d, bool today);
-    void trip(State &s, const QDate &d, const QTime &departure, const Plan &p, bool leaveOpen, QTime *returned);
+    void trip(State &s, const QDate &d, const QTime &departure, const Plan &p, bool leaveOpen,
+              QTime *returned);
     void fuelling(State &s, const QDate &d);
     QList<WorkshopVisit> scheduleMaintenance();
 
@@ -255,7 +261,8 @@ VehicleRecord FleetWriter::vehicle(int code)
         .bind(u":p_dt_alienacao"_qs, disposal)
         .bind(u":p_declaravel"_qs, u"S"_qs)
         .bind(u":p_baixa"_qs, retired ? u"02"_qs : u"00"_qs)
-        .bind(u":p_descr_baixa"_qs, retired ? u"VEÍCULO INUTILIZADO APÓS SINISTRO, AGUARDANDO LEILÃO"_qs : QString(u""_qs))
+        .bind(u":p_descr_baixa"_qs,
+              retired ? u"VEÍCULO INUTILIZADO APÓS SINISTRO, AGUARDANDO LEILÃO"_qs : QString(u""_qs))
         .bind(u":p_pertence"_qs, m.ownership)
         .bind(u":p_contr_km"_qs, m.virada > 0 ? u"S"_qs : u"N"_qs)
         .bind(u":p_km_virada"_qs, m.virada)
@@ -295,17 +302,23 @@ bool FleetWriter::worksOn(const State &s, const QDate &d)
 {
     const int weekday = d.dayOfWeek();
     switch (s.model->use) {
-    case Use::Health: return weekday <= 5 || m_dice.chance(50);
-    case Use::Garbage: return weekday <= 6;
-    case Use::Transfer: return weekday == 1 || weekday == 3 || weekday == 5;
+    case Use::Health:
+        return weekday <= 5 || m_dice.chance(50);
+    case Use::Garbage:
+        return weekday <= 6;
+    case Use::Transfer:
+        return weekday == 1 || weekday == 3 || weekday == 5;
     case Use::School: {
-        const bool holidays = (d.month() == 1) || (d.month() == 2 && d.day() < 6) || (d.month() == 7 && d.day() > 10)
-                              || (d.month() == 12 && d.day() > 18);
+        const bool holidays = (d.month() == 1) || (d.month() == 2 && d.day() < 6) ||
+                              (d.month() == 7 && d.day() > 10) || (d.month() == 12 && d.day() > 18);
         return weekday <= 5 && !holidays;
     }
-    case Use::Equipment: return weekday == 1;
-    case Use::Retired: return false;
-    default: return weekday <= 5 && !m_dice.chance(10);
+    case Use::Equipment:
+        return weekday == 1;
+    case Use::Retired:
+        return false;
+    default:
+        return weekday <= 5 && !m_dice.chance(10);
     }
 }
 
@@ -326,7 +339,8 @@ Plan FleetWriter::plan(const State &s)
         p = {m_dice.between(38, 62), 7, 1 + s.code % 3, 10, u"ALUNOS DA REDE MUNICIPAL"_qs};
         break;
     case Use::Works:
-        p = {m_dice.between(5, 30), m_dice.chance(50) ? 9 : 5, 0, m_dice.between(30, 120), u"EQUIPE DE OBRAS"_qs};
+        p = {m_dice.between(5, 30), m_dice.chance(50) ? 9 : 5, 0, m_dice.between(30, 120),
+             u"EQUIPE DE OBRAS"_qs};
         break;
     case Use::Garbage:
         p = {m_dice.between(25, 45), 6, 5 + s.code % 2, 30, u"EQUIPE DA COLETA"_qs};
@@ -361,11 +375,12 @@ void FleetWriter::day(State &s, const QDate &d, bool today)
     }
     const Use use = s.model->use;
     QTime clock = use == Use::School || use == Use::Garbage ? QTime(6, m_dice.between(0, 20))
-                                                           : QTime(7, m_dice.between(0, 59));
-    const int tripsToday = use == Use::School ? 2
+                                                            : QTime(7, m_dice.between(0, 59));
+    const int tripsToday = use == Use::School                            ? 2
                            : use == Use::Machine || use == Use::Transfer ? 1
-                           : use == Use::Garbage ? 2
-                           : m_dice.between(1, use == Use::Moto || use == Use::Works ? 4 : 3);
+                           : use == Use::Garbage
+                               ? 2
+                               : m_dice.between(1, use == Use::Moto || use == Use::Works ? 4 : 3);
     // On the last day only the morning is recorded, and some vehicles are still out.
     const int trips = today ? 1 : tripsToday;
     const bool leaveOpen = today && s.code % 3 == 0;
@@ -395,7 +410,8 @@ void FleetWriter::day(State &s, const QDate &d, bool today)
         visit.driver = s.driver;
         visit.reading = reading(s);
         visit.entry = QDateTime(d, QTime(18, 30));
-        m_workshop.lubrication(visit, s.oilInterval, s.virada, isMachine(use), s.model->type == 4 || s.model->type == 5);
+        m_workshop.lubrication(visit, s.oilInterval, s.virada, isMachine(use),
+                               s.model->type == 4 || s.model->type == 5);
         s.totalAtOilChange = s.total;
     }
 }
@@ -421,16 +437,25 @@ void FleetWriter::trip(State &s, const QDate &d, const QTime &departure, const P
         .bind(u":p_km_saida"_qs, out)
         .bind(u":p_passageiros"_qs, p.passengers)
         .bind(u":p_destino"_qs, p.destination)
-        .bind(u":p_ocorr"_qs, m_dice.chance(3) ? u"PNEU FURADO NO TRAJETO, TROCADO PELO MOTORISTA."_qs : QString(u""_qs))
+        .bind(u":p_ocorr"_qs,
+              m_dice.chance(3) ? u"PNEU FURADO NO TRAJETO, TROCADO PELO MOTORISTA."_qs : QString(u""_qs))
         .bind(u":p_setor"_qs, sector)
         .bind(u":p_setor_conv"_qs, QString(u""_qs))
         .bind(u":p_linha"_qs, p.line)
         .bind(u":p_km_contr"_qs, u"S"_qs);
-    static const QStringList destinations = {
-        {}, u"CENTRO ADMINISTRATIVO"_qs, u"HOSPITAL REGIONAL"_qs, u"SECRETARIA DE ESTADO - CAPITAL"_qs,
-        u"DISTRITO DE SÃO JOSÉ DO PARAÍSO"_qs, u"ZONA RURAL - CÓRREGO FUNDO"_qs, u"ATERRO SANITÁRIO"_qs,
-        u"ESCOLA MUNICIPAL PROFESSORA ALICE"_qs, u"POSTO DE SAÚDE DO BAIRRO NOVO"_qs, u"ESTRADAS VICINAIS"_qs,
-        u"GARAGEM MUNICIPAL"_qs, u"FÓRUM E CARTÓRIO"_qs, u"HOSPITAL DAS CLÍNICAS - CAPITAL"_qs};
+    static const QStringList destinations = {{},
+                                             u"CENTRO ADMINISTRATIVO"_qs,
+                                             u"HOSPITAL REGIONAL"_qs,
+                                             u"SECRETARIA DE ESTADO - CAPITAL"_qs,
+                                             u"DISTRITO DE SÃO JOSÉ DO PARAÍSO"_qs,
+                                             u"ZONA RURAL - CÓRREGO FUNDO"_qs,
+                                             u"ATERRO SANITÁRIO"_qs,
+                                             u"ESCOLA MUNICIPAL PROFESSORA ALICE"_qs,
+                                             u"POSTO DE SAÚDE DO BAIRRO NOVO"_qs,
+                                             u"ESTRADAS VICINAIS"_qs,
+                                             u"GARAGEM MUNICIPAL"_qs,
+                                             u"FÓRUM E CARTÓRIO"_qs,
+                                             u"HOSPITAL DAS CLÍNICAS - CAPITAL"_qs};
     m_trip.bind(u":p_descr_dest"_qs, destinations.value(p.destination, destinations[1]));
 
     if (leaveOpen) {
@@ -507,7 +532,8 @@ void FleetWriter::fuelling(State &s, const QDate &d)
         .bind(u":p_forn"_qs, ownPump ? m_reg.fuelDistributor : m_dice.pick(m_reg.fuelStations))
         .bindNull(u":p_forn_conv"_qs)
         .bind(u":p_doc"_qs, QStringLiteral("REQ %1").arg(m_documentNumber, 5, 10, QChar(u'0')))
-        .bind(u":p_nt_fiscal"_qs, ownPump ? QString(u""_qs) : QStringLiteral("NF %1").arg(m_dice.between(10000, 99999)))
+        .bind(u":p_nt_fiscal"_qs,
+              ownPump ? QString(u""_qs) : QStringLiteral("NF %1").arg(m_dice.between(10000, 99999)))
         .bind(u":p_origem"_qs, ownPump ? u"01"_qs : u"02"_qs)
         .bind(u":p_usuario"_qs, m.userCompany)
         .bind(u":p_km_acum"_qs, accumulated)

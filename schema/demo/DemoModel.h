@@ -21,20 +21,25 @@ public:
     // A whole number from lo to hi, both included.
     int between(int lo, int hi) { return hi <= lo ? lo : lo + int(m_rng.bounded(quint32(hi - lo + 1))); }
     bool chance(int percent) { return between(1, 100) <= percent; }
-    template <class List>
-    auto pick(const List &list) { return list[between(0, int(list.size()) - 1)]; }
+    template <class List> auto pick(const List &list) { return list[between(0, int(list.size()) - 1)]; }
 
 private:
     QRandomGenerator m_rng;
 };
 
-inline Decimal cents(qint64 value) { return Decimal::fromUnits(value * (Decimal::kFactor / 100)); }
+inline Decimal cents(qint64 value)
+{
+    return Decimal::fromUnits(value * (Decimal::kFactor / 100));
+}
 
 // Every entry price the warehouse got, so that fuel and maintenance values match the prices the
 // program would propose on the same day.
 class PriceBook {
 public:
-    void add(int material, const QDate &date, Decimal unitPrice) { m_entries[material].insert(date, unitPrice); }
+    void add(int material, const QDate &date, Decimal unitPrice)
+    {
+        m_entries[material].insert(date, unitPrice);
+    }
     // The last entry on or before the date; the first entry for an earlier date.
     Decimal priceAt(int material, const QDate &date) const;
 
@@ -54,13 +59,13 @@ struct RequestItem {
 
 // What the movements need to know about the registries the loader wrote.
 struct Registries {
-    QList<int> exercises;      // every year that has parameters and sectors
-    QStringList sectors;       // st_cod, the same codes in every exercise
-    QList<int> activeDrivers;  // mo_cod with situation 01
-    int fuelDistributor = 0;   // supplier of the administration's own pump
-    QList<int> fuelStations;   // private stations
-    QList<int> workshops;      // mechanics, electricians, body shops
-    int dispatcher = 0;        // licensing dispatcher
+    QList<int> exercises;     // every year that has parameters and sectors
+    QStringList sectors;      // st_cod, the same codes in every exercise
+    QList<int> activeDrivers; // mo_cod with situation 01
+    int fuelDistributor = 0;  // supplier of the administration's own pump
+    QList<int> fuelStations;  // private stations
+    QList<int> workshops;     // mechanics, electricians, body shops
+    int dispatcher = 0;       // licensing dispatcher
     QList<int> insurers;
     QHash<int, int> fuelMaterial; // tc_cod -> mt_codigo
     QList<int> partMaterials;
@@ -86,10 +91,10 @@ struct VehicleRecord {
     bool retired = false;    // written off before the first day
     bool insured = false;
     bool heavy = false;
-    int licensingMonth = 0;  // 0: none
+    int licensingMonth = 0; // 0: none
     int virada = 0;
-    qint64 firstTotal = 0;   // physical odometer on the first day
-    int dailyAverage = 0;    // for readings before the first day
+    qint64 firstTotal = 0;      // physical odometer on the first day
+    int dailyAverage = 0;       // for readings before the first day
     QMap<QDate, qint64> totals; // physical odometer at the start of each simulated day
     QString letters;
     QString digits;

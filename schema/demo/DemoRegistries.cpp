@@ -57,8 +57,17 @@ struct SupplierRow {
 };
 
 // Codes by role, used below and by the movements.
-enum : int { kStationCentral = 1, kStationHighway = 2, kDistributor = 3, kMechanic = 4, kElectrician = 5,
-             kBodyShop = 6, kDispatcher = 7, kPartsShop = 8, kTyres = 9 };
+enum : int {
+    kStationCentral = 1,
+    kStationHighway = 2,
+    kDistributor = 3,
+    kMechanic = 4,
+    kElectrician = 5,
+    kBodyShop = 6,
+    kDispatcher = 7,
+    kPartsShop = 8,
+    kTyres = 9
+};
 
 const SupplierRow kSuppliers[] = {
     {kStationCentral, "AUTO POSTO CENTRAL LTDA", "POSTO CENTRAL"},
@@ -114,29 +123,42 @@ struct DriverName {
 };
 
 const DriverName kDrivers[] = {
-    {"JOSÉ APARECIDO DOS SANTOS", "ZÉ APARECIDO"}, {"ANTÔNIO MARCOS PEREIRA", "TONINHO"},
-    {"JOÃO BATISTA DE OLIVEIRA", "JOÃO BATISTA"}, {"FRANCISCO DAS CHAGAS LIMA", "CHICO"},
-    {"SEBASTIÃO RODRIGUES ALVES", "TIÃO"}, {"LUIZ CARLOS FERREIRA", "LUIZ CARLOS"},
-    {"PAULO ROBERTO GOMES", "PAULINHO"}, {"CARLOS EDUARDO MARTINS", "CADU"},
-    {"MARCOS VINÍCIUS RIBEIRO", "MARCOS"}, {"GERALDO MAGELA SOUZA", "GERALDO"},
-    {"EDSON LUÍS CARVALHO", "EDSON"}, {"RAIMUNDO NONATO COSTA", "RAIMUNDO"},
-    {"ADEMIR JOSÉ BARBOSA", "ADEMIR"}, {"VALDECIR ANTUNES", "VALDECIR"},
-    {"ROSÂNGELA MARIA DIAS", "ROSÂNGELA"}, {"CLÁUDIO ROBERTO NUNES", "CLÁUDIO"},
-    {"WAGNER LUIZ MOREIRA", "WAGNER"}, {"EVERALDO FERNANDES", "EVERALDO"},
-    {"JOSUÉ PEDRO DA SILVA", "JOSUÉ"}, {"MÁRCIA REGINA LOPES", "MÁRCIA"},
-    {"OSMAR DONIZETE CAMPOS", "OSMAR"}, {"REGINALDO APARECIDO MELO", "REGINALDO"},
-    {"DONIZETI CARLOS PRADO", "DONIZETI"}, {"ELIAS MOREIRA DE JESUS", "ELIAS"},
+    {"JOSÉ APARECIDO DOS SANTOS", "ZÉ APARECIDO"},
+    {"ANTÔNIO MARCOS PEREIRA", "TONINHO"},
+    {"JOÃO BATISTA DE OLIVEIRA", "JOÃO BATISTA"},
+    {"FRANCISCO DAS CHAGAS LIMA", "CHICO"},
+    {"SEBASTIÃO RODRIGUES ALVES", "TIÃO"},
+    {"LUIZ CARLOS FERREIRA", "LUIZ CARLOS"},
+    {"PAULO ROBERTO GOMES", "PAULINHO"},
+    {"CARLOS EDUARDO MARTINS", "CADU"},
+    {"MARCOS VINÍCIUS RIBEIRO", "MARCOS"},
+    {"GERALDO MAGELA SOUZA", "GERALDO"},
+    {"EDSON LUÍS CARVALHO", "EDSON"},
+    {"RAIMUNDO NONATO COSTA", "RAIMUNDO"},
+    {"ADEMIR JOSÉ BARBOSA", "ADEMIR"},
+    {"VALDECIR ANTUNES", "VALDECIR"},
+    {"ROSÂNGELA MARIA DIAS", "ROSÂNGELA"},
+    {"CLÁUDIO ROBERTO NUNES", "CLÁUDIO"},
+    {"WAGNER LUIZ MOREIRA", "WAGNER"},
+    {"EVERALDO FERNANDES", "EVERALDO"},
+    {"JOSUÉ PEDRO DA SILVA", "JOSUÉ"},
+    {"MÁRCIA REGINA LOPES", "MÁRCIA"},
+    {"OSMAR DONIZETE CAMPOS", "OSMAR"},
+    {"REGINALDO APARECIDO MELO", "REGINALDO"},
+    {"DONIZETI CARLOS PRADO", "DONIZETI"},
+    {"ELIAS MOREIRA DE JESUS", "ELIAS"},
 };
 
-const char *const kSurnames[] = {"SILVA", "SANTOS", "OLIVEIRA", "SOUZA", "LIMA", "PEREIRA", "COSTA",
+const char *const kSurnames[] = {"SILVA",     "SANTOS",  "OLIVEIRA",   "SOUZA",  "LIMA",   "PEREIRA", "COSTA",
                                  "RODRIGUES", "ALMEIDA", "NASCIMENTO", "ARAÚJO", "MENDES", "CASTRO"};
 
-const Named kVehicleTypes[] = {{1, "AUTOMÓVEL"}, {2, "CAMINHONETE"}, {3, "MICRO-ÔNIBUS"}, {4, "ÔNIBUS"},
-                               {5, "CAMINHÃO"}, {6, "AMBULÂNCIA"}, {7, "MOTOCICLETA"},
-                               {8, "MÁQUINA PESADA"}, {9, "EQUIPAMENTO"}};
+const Named kVehicleTypes[] = {{1, "AUTOMÓVEL"},   {2, "CAMINHONETE"},    {3, "MICRO-ÔNIBUS"},
+                               {4, "ÔNIBUS"},      {5, "CAMINHÃO"},       {6, "AMBULÂNCIA"},
+                               {7, "MOTOCICLETA"}, {8, "MÁQUINA PESADA"}, {9, "EQUIPAMENTO"}};
 const char kVehicleTypeControl[] = {'K', 'K', 'K', 'K', 'K', 'K', 'K', 'H', 'N'};
 
-const Named kFuels[] = {{1, "GASOLINA COMUM"}, {2, "ÓLEO DIESEL S10"}, {3, "ETANOL"}, {4, "ÓLEO DIESEL S500"}};
+const Named kFuels[] = {
+    {1, "GASOLINA COMUM"}, {2, "ÓLEO DIESEL S10"}, {3, "ETANOL"}, {4, "ÓLEO DIESEL S500"}};
 
 struct TableRow {
     int code;
@@ -164,26 +186,32 @@ const TableRow kTable[] = {
     {14, "MÃO DE OBRA MECÂNICA", "02", "N", 0, 9500},
 };
 
-const Named kLines[] = {{1, "ESCOLAR - CÓRREGO FUNDO / CENTRO"},
-                        {2, "ESCOLAR - SÃO JOSÉ DO PARAÍSO / CENTRO"},
-                        {3, "ESCOLAR - BOA VISTA / ESCOLA ESTADUAL"},
-                        {4, "SAÚDE - ZEDERA / HOSPITAL REGIONAL"},
-                        {5, "COLETA DE LIXO - ROTA CENTRO"},
-                        {6, "COLETA DE LIXO - ROTA DOS BAIRROS"}};
+const Named kLines[] = {
+    {1, "ESCOLAR - CÓRREGO FUNDO / CENTRO"},      {2, "ESCOLAR - SÃO JOSÉ DO PARAÍSO / CENTRO"},
+    {3, "ESCOLAR - BOA VISTA / ESCOLA ESTADUAL"}, {4, "SAÚDE - ZEDERA / HOSPITAL REGIONAL"},
+    {5, "COLETA DE LIXO - ROTA CENTRO"},          {6, "COLETA DE LIXO - ROTA DOS BAIRROS"}};
 
-const Named kDestinations[] = {{1, "CENTRO ADMINISTRATIVO"},         {2, "HOSPITAL REGIONAL"},
-                               {3, "SECRETARIA DE ESTADO - CAPITAL"}, {4, "DISTRITO DE SÃO JOSÉ DO PARAÍSO"},
-                               {5, "ZONA RURAL - CÓRREGO FUNDO"},    {6, "ATERRO SANITÁRIO"},
-                               {7, "ESCOLA MUNICIPAL PROFESSORA ALICE"}, {8, "POSTO DE SAÚDE DO BAIRRO NOVO"},
-                               {9, "ESTRADAS VICINAIS"},             {10, "GARAGEM MUNICIPAL"},
-                               {11, "FÓRUM E CARTÓRIO"},             {12, "HOSPITAL DAS CLÍNICAS - CAPITAL"}};
+const Named kDestinations[] = {{1, "CENTRO ADMINISTRATIVO"},
+                               {2, "HOSPITAL REGIONAL"},
+                               {3, "SECRETARIA DE ESTADO - CAPITAL"},
+                               {4, "DISTRITO DE SÃO JOSÉ DO PARAÍSO"},
+                               {5, "ZONA RURAL - CÓRREGO FUNDO"},
+                               {6, "ATERRO SANITÁRIO"},
+                               {7, "ESCOLA MUNICIPAL PROFESSORA ALICE"},
+                               {8, "POSTO DE SAÚDE DO BAIRRO NOVO"},
+                               {9, "ESTRADAS VICINAIS"},
+                               {10, "GARAGEM MUNICIPAL"},
+                               {11, "FÓRUM E CARTÓRIO"},
+                               {12, "HOSPITAL DAS CLÍNICAS - CAPITAL"}};
 
-const Named kUserCompanies[] = {{1, "PREFEITURA MUNICIPAL DE ZEDERA"}, {2, "FUNDO MUNICIPAL DE SAÚDE"},
-                                {3, "FUNDO MUNICIPAL DE EDUCAÇÃO"}, {4, "FUNDO MUN. DE ASSISTÊNCIA SOCIAL"},
+const Named kUserCompanies[] = {{1, "PREFEITURA MUNICIPAL DE ZEDERA"},
+                                {2, "FUNDO MUNICIPAL DE SAÚDE"},
+                                {3, "FUNDO MUNICIPAL DE EDUCAÇÃO"},
+                                {4, "FUNDO MUN. DE ASSISTÊNCIA SOCIAL"},
                                 {5, "SERVIÇO AUTÔNOMO DE ÁGUA E ESGOTO"}};
 
-const Named kCauses[] = {{1, "DESGASTE NATURAL"}, {2, "REVISÃO PREVENTIVA"}, {3, "ACIDENTE DE TRÂNSITO"},
-                         {4, "MAU USO DO VEÍCULO"}, {5, "QUEBRA MECÂNICA"}, {6, "PANE ELÉTRICA"}};
+const Named kCauses[] = {{1, "DESGASTE NATURAL"},   {2, "REVISÃO PREVENTIVA"}, {3, "ACIDENTE DE TRÂNSITO"},
+                         {4, "MAU USO DO VEÍCULO"}, {5, "QUEBRA MECÂNICA"},    {6, "PANE ELÉTRICA"}};
 
 void insertNamed(Connection &c, const QString &sql, const Named *rows, size_t n)
 {
@@ -192,8 +220,10 @@ void insertNamed(Connection &c, const QString &sql, const Named *rows, size_t n)
         q.bind(u":p_cod"_qs, rows[i].code).bind(u":p_descr"_qs, QString::fromUtf8(rows[i].text)).exec();
 }
 
-template <class T, size_t N>
-constexpr size_t count(const T (&)[N]) { return N; }
+template <class T, size_t N> constexpr size_t count(const T (&)[N])
+{
+    return N;
+}
 
 void loadParameters(Connection &c, const QList<int> &years)
 {
@@ -249,7 +279,8 @@ void loadSuite(Connection &c, const QList<int> &years, Registries &out)
             .bind(u":p_sigla"_qs, p.abbreviation)
             .exec();
 
-    Query supplier(c, u"insert into fornecedores (fo_cod, fo_nome, fo_fant) values (:p_cod, :p_nome, :p_fant)"_qs);
+    Query supplier(
+        c, u"insert into fornecedores (fo_cod, fo_nome, fo_fant) values (:p_cod, :p_nome, :p_fant)"_qs);
     for (const SupplierRow &s : kSuppliers)
         supplier.bind(u":p_cod"_qs, s.code).bind(u":p_nome"_qs, s.name).bind(u":p_fant"_qs, s.trade).exec();
     out.fuelDistributor = kDistributor;
@@ -302,9 +333,9 @@ void loadWarehouse(Connection &c, const DemoOptions &options, const QDate &first
              d = d.addDays(fuel ? dice.between(10, 18) : dice.between(30, 75))) {
             price = price * dice.between(990, 1012) / 1000;
             const Decimal unit = Decimal::fromUnits(price);
-            const Decimal quantity = fuel ? Decimal(dice.between(10, 30) * 500)
-                                          : Decimal(m.kind == Kind::Service ? dice.between(5, 40)
-                                                                            : dice.between(4, 24));
+            const Decimal quantity =
+                fuel ? Decimal(dice.between(10, 30) * 500)
+                     : Decimal(m.kind == Kind::Service ? dice.between(5, 40) : dice.between(4, 24));
             movement.bind(u":p_ano"_qs, d.year())
                 .bind(u":p_num"_qs, ++numberOfYear[d.year()])
                 .bind(u":p_material"_qs, m.code)
@@ -340,10 +371,17 @@ void loadWarehouse(Connection &c, const DemoOptions &options, const QDate &first
             .bind(u":p_estoque"_qs, held)
             .exec();
         switch (m.kind) {
-        case Kind::Fuel: break;
-        case Kind::Part: out.partMaterials << m.code; break;
-        case Kind::Oil: out.oilMaterials << m.code; break;
-        case Kind::Service: out.serviceMaterials << m.code; break;
+        case Kind::Fuel:
+            break;
+        case Kind::Part:
+            out.partMaterials << m.code;
+            break;
+        case Kind::Oil:
+            out.oilMaterials << m.code;
+            break;
+        case Kind::Service:
+            out.serviceMaterials << m.code;
+            break;
         }
     }
 
@@ -365,8 +403,9 @@ void loadWarehouse(Connection &c, const DemoOptions &options, const QDate &first
                 r.material = dice.pick(out.partMaterials);
                 r.quantity = Decimal(dice.between(1, 4));
                 const QDate priced = std::min(options.today, QDate(year, 6, 30));
-                r.unitPrice = (out.prices.priceAt(r.material, priced) * Decimal::fromUnits(dice.between(9500, 10500)))
-                                  .rounded(2);
+                r.unitPrice =
+                    (out.prices.priceAt(r.material, priced) * Decimal::fromUnits(dice.between(9500, 10500)))
+                        .rounded(2);
                 request.bind(u":p_ano"_qs, year)
                     .bind(u":p_num"_qs, number)
                     .bind(u":p_seq"_qs, item)
@@ -400,10 +439,10 @@ void loadDrivers(Connection &c, const DemoOptions &options, Registries &out, Dem
             // Larger fleets: the same first names with other surnames, still unique.
             const DriverName &base = kDrivers[i % count(kDrivers)];
             const int round = i / int(count(kDrivers));
-            name = QString::fromUtf8(base.name).section(u' ', 0, 0) + u' '
-                   + QString::fromUtf8(kSurnames[round % count(kSurnames)]) + u' '
-                   + QString::fromUtf8(kSurnames[(round / count(kSurnames) + i) % count(kSurnames)])
-                   + QStringLiteral(" %1").arg(code);
+            name = QString::fromUtf8(base.name).section(u' ', 0, 0) + u' ' +
+                   QString::fromUtf8(kSurnames[round % count(kSurnames)]) + u' ' +
+                   QString::fromUtf8(kSurnames[(round / count(kSurnames) + i) % count(kSurnames)]) +
+                   QStringLiteral(" %1").arg(code);
             nickname = (QString::fromUtf8(base.nickname).left(10) + QStringLiteral(" %1").arg(code)).left(15);
         }
         // One driver has left the service and one is on leave; the rest drive.
@@ -463,8 +502,10 @@ void loadRegistries(Connection &c, const DemoOptions &options, const QDate &firs
     }
 
     insertNamed(c, u"insert into vkl_linhas values(:p_cod, :p_descr)"_qs, kLines, count(kLines));
-    insertNamed(c, u"insert into vkl_destinos values(:p_cod, :p_descr)"_qs, kDestinations, count(kDestinations));
-    insertNamed(c, u"insert into vkl_empr_usu values(:p_cod, :p_descr)"_qs, kUserCompanies, count(kUserCompanies));
+    insertNamed(c, u"insert into vkl_destinos values(:p_cod, :p_descr)"_qs, kDestinations,
+                count(kDestinations));
+    insertNamed(c, u"insert into vkl_empr_usu values(:p_cod, :p_descr)"_qs, kUserCompanies,
+                count(kUserCompanies));
     insertNamed(c, u"insert into vkl_causa_manut values(:p_cod, :p_descr)"_qs, kCauses, count(kCauses));
 }
 

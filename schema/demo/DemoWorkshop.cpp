@@ -34,7 +34,9 @@ void WorkshopWriter::maintenance(const WorkshopVisit &mt)
     const QString type = kind <= 7 ? u"M"_qs : kind <= 9 ? u"E"_qs : u"F"_qs;
     const bool outside = m_dice.chance(55);
     const int supplier = !outside ? 0 : type == u"M" ? 4 : type == u"E" ? 5 : 6;
-    const int cause = type == u"E" ? 6 : type == u"F" ? m_dice.pick(QList<int>{3, 4}) : m_dice.pick(QList<int>{1, 2, 5});
+    const int cause = type == u"E"   ? 6
+                      : type == u"F" ? m_dice.pick(QList<int>{3, 4})
+                                     : m_dice.pick(QList<int>{1, 2, 5});
     static const QStringList mechanical = {
         u"REVISÃO DOS 10.000 KM: TROCA DE ÓLEO E FILTROS"_qs, u"TROCA DAS PASTILHAS DE FREIO DIANTEIRAS"_qs,
         u"ALINHAMENTO, BALANCEAMENTO E TROCA DE PNEUS"_qs, u"TROCA DA CORREIA DENTADA E TENSOR"_qs,
@@ -57,13 +59,16 @@ void WorkshopWriter::maintenance(const WorkshopVisit &mt)
         .bind(u":p_hr_saida"_qs, mt.exit.time())
         .bind(u":p_hrs_manut"_qs, hours)
         .bind(u":p_km"_qs, mt.reading)
-        .bind(u":p_situa"_qs, m_dice.chance(70) ? u"P"_qs : m_dice.chance(80) ? u"C"_qs : u"R"_qs)
+        .bind(u":p_situa"_qs, m_dice.chance(70)   ? u"P"_qs
+                              : m_dice.chance(80) ? u"C"_qs
+                                                  : u"R"_qs)
         .bind(u":p_tipo"_qs, type)
         .bind(u":p_causa"_qs, cause)
         .bind(u":p_forn"_qs, supplier)
         .bind(u":p_emitente"_qs, outside ? QStringLiteral("OFICINA CREDENCIADA") : u"OFICINA MUNICIPAL"_qs)
         .bind(u":p_serv_terc"_qs, outside ? u"S"_qs : u"N"_qs)
-        .bind(u":p_doc"_qs, outside ? QStringLiteral("NF %1").arg(m_dice.between(1000, 9999)) : QString(u""_qs))
+        .bind(u":p_doc"_qs,
+              outside ? QStringLiteral("NF %1").arg(m_dice.between(1000, 9999)) : QString(u""_qs))
         .bind(u":p_especif"_qs, work)
         .bind(u":p_obs"_qs, QString(u""_qs))
         .bind(u":p_vr_total"_qs, Decimal(0))
@@ -94,8 +99,9 @@ void WorkshopWriter::maintenance(const WorkshopVisit &mt)
             requestItem = request->item;
         } else {
             const int pool = m_dice.between(1, 3);
-            const QList<int> &from = pool == 1 ? m_reg.partMaterials : pool == 2 ? m_reg.oilMaterials
-                                                                                 : m_reg.serviceMaterials;
+            const QList<int> &from = pool == 1   ? m_reg.partMaterials
+                                     : pool == 2 ? m_reg.oilMaterials
+                                                 : m_reg.serviceMaterials;
             material = m_dice.pick(from);
             quantity = Decimal(pool == 2 ? m_dice.between(1, 12) : m_dice.between(1, 4));
             value = (quantity * m_reg.prices.priceAt(material, mt.entry.date())).rounded(2);
@@ -115,7 +121,8 @@ void WorkshopWriter::maintenance(const WorkshopVisit &mt)
     }
 }
 
-void WorkshopWriter::serviceOrder(const WorkshopVisit &visit, const QString &type, int cause, const QString &work)
+void WorkshopWriter::serviceOrder(const WorkshopVisit &visit, const QString &type, int cause,
+                                  const QString &work)
 {
     struct Finding {
         const char *defect;
@@ -132,7 +139,8 @@ void WorkshopWriter::serviceOrder(const WorkshopVisit &visit, const QString &typ
     const int year = visit.entry.date().year();
     const int number = ++m_orderNumber[year];
     const bool electric = type == u"E";
-    static const QStringList mechanics = {u"JOSÉ CARLOS DA SILVA"_qs, u"ANTÔNIO FERREIRA"_qs, u"MÁRIO SÉRGIO LIMA"_qs};
+    static const QStringList mechanics = {u"JOSÉ CARLOS DA SILVA"_qs, u"ANTÔNIO FERREIRA"_qs,
+                                          u"MÁRIO SÉRGIO LIMA"_qs};
     m_order.bind(u":p_empr"_qs, visit.userCompany)
         .bind(u":p_ano"_qs, year)
         .bind(u":p_nro"_qs, number)
@@ -141,7 +149,9 @@ void WorkshopWriter::serviceOrder(const WorkshopVisit &visit, const QString &typ
         .bind(u":p_hr_requer"_qs, visit.entry.time().addSecs(-60 * m_dice.between(10, 40)))
         .bind(u":p_veic"_qs, visit.vehicle)
         .bind(u":p_km_requer"_qs, visit.reading)
-        .bind(u":p_tipo_def"_qs, electric ? u"02"_qs : m_dice.chance(15) ? u"03"_qs : u"01"_qs)
+        .bind(u":p_tipo_def"_qs, electric            ? u"02"_qs
+                                 : m_dice.chance(15) ? u"03"_qs
+                                                     : u"01"_qs)
         .bind(u":p_dt_entr"_qs, visit.entry.date())
         .bind(u":p_dt_sai"_qs, visit.exit.date())
         .bind(u":p_hr_entr"_qs, visit.entry.time())
@@ -170,7 +180,8 @@ void WorkshopWriter::serviceOrder(const WorkshopVisit &visit, const QString &typ
     }
 }
 
-void WorkshopWriter::lubrication(const WorkshopVisit &visit, int interval, int virada, bool machine, bool heavy)
+void WorkshopWriter::lubrication(const WorkshopVisit &visit, int interval, int virada, bool machine,
+                                 bool heavy)
 {
     const QDate date = visit.entry.date();
     const int year = date.year();

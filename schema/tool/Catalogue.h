@@ -12,8 +12,20 @@ namespace zedera::dbtool {
 // One user object of a database as the system tables describe it. Columns and constraints added
 // to a table that existed before carry that table in `owner`.
 struct CatalogueObject {
-    enum Kind { Trigger, Procedure, Function, ExternalFunction, View, Constraint, Index, Table, Column,
-                Generator, Exception, Domain };
+    enum Kind {
+        Trigger,
+        Procedure,
+        Function,
+        ExternalFunction,
+        View,
+        Constraint,
+        Index,
+        Table,
+        Column,
+        Generator,
+        Exception,
+        Domain
+    };
     Kind kind;
     QString name;
     QString owner;

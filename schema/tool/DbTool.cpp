@@ -100,7 +100,8 @@ void checkInstallPreconditions(Connection &connection, const QSet<CatalogueObjec
     const QString file = connection.settings().databaseName;
     if (schema::hasFleetObjects(connection))
         throw ToolError(QStringLiteral("O banco %1 já contém as tabelas do sistema de frota; "
-                                       "nada foi instalado.").arg(file));
+                                       "nada foi instalado.")
+                            .arg(file));
     const QSet<QString> present = catalogueNames(before);
     QStringList missing;
     for (const QString &table : suiteTableNames())
@@ -143,9 +144,11 @@ void setForcedWrites(const ConnectionSettings &settings, bool on)
     dpb.append(char(isc_dpb_force_write)).append(char(1)).append(char(on ? 1 : 0));
     ISC_STATUS_ARRAY status{};
     isc_db_handle db = 0;
-    isc_attach_database(status, short(name.size()), name.constData(), &db, short(dpb.size()), dpb.constData());
+    isc_attach_database(status, short(name.size()), name.constData(), &db, short(dpb.size()),
+                        dpb.constData());
     if (status[0] == 1 && status[1] > 0)
-        throw DbError(QStringLiteral("Não foi possível ajustar a gravação do banco %1.").arg(settings.databaseName));
+        throw DbError(
+            QStringLiteral("Não foi possível ajustar a gravação do banco %1.").arg(settings.databaseName));
     isc_detach_database(status, &db);
 }
 
@@ -154,8 +157,8 @@ void createDatabase(const ConnectionSettings &settings, const std::function<void
     try {
         schema::createDatabaseFile(settings);
     } catch (const DbError &e) {
-        throw ToolError(QStringLiteral("Não foi possível criar o banco %1: %2")
-                            .arg(settings.databaseName, e.message()));
+        throw ToolError(
+            QStringLiteral("Não foi possível criar o banco %1: %2").arg(settings.databaseName, e.message()));
     }
     try {
         setForcedWrites(settings, false);
@@ -169,11 +172,11 @@ void createDatabase(const ConnectionSettings &settings, const std::function<void
         setForcedWrites(settings, true);
     } catch (const std::exception &e) {
         dropDatabase(settings);
-        const QString reason = dynamic_cast<const DbError *>(&e)
-                                   ? static_cast<const DbError &>(e).message()
-                                   : QString::fromUtf8(e.what());
-        throw ToolError(QStringLiteral("Não foi possível criar o banco %1: %2\nO arquivo criado foi removido.")
-                            .arg(settings.databaseName, reason));
+        const QString reason = dynamic_cast<const DbError *>(&e) ? static_cast<const DbError &>(e).message()
+                                                                 : QString::fromUtf8(e.what());
+        throw ToolError(
+            QStringLiteral("Não foi possível criar o banco %1: %2\nO arquivo criado foi removido.")
+                .arg(settings.databaseName, reason));
     }
 }
 

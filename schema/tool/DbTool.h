@@ -13,8 +13,9 @@ namespace zedera::dbtool {
 // What a command reports to the operator when it stops: a Portuguese sentence, never a raw stack.
 class ToolError : public std::runtime_error {
 public:
-    explicit ToolError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit ToolError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
     const QString &message() const { return m_message; }
 
 private:
@@ -30,8 +31,7 @@ void setForcedWrites(const ConnectionSettings &settings, bool on);
 // Makes a new database with the whole schema and then lets `fill` load rows into it. Refuses a
 // file that already exists (and leaves it alone). When anything fails after the file was made, the
 // database is dropped, so that no half-built file is left for the program to open later.
-void createDatabase(const ConnectionSettings &settings,
-                    const std::function<void(Connection &)> &fill = {});
+void createDatabase(const ConnectionSettings &settings, const std::function<void(Connection &)> &fill = {});
 
 // Adds the program's own objects to a database that already holds the administration suite's
 // tables, touching none of the suite's rows. Refuses a database that already has our tables, that
