@@ -76,7 +76,7 @@ QString textoMascarado(const QLineEdit *edit)
     for (const QChar c : texto)
         if (c.isDigit())
             return texto;
-    return {};
+    return QStringLiteral(""); // blank, like any other empty field, not NULL
 }
 
 bool mascaraCompleta(const QLineEdit *edit)
