@@ -43,7 +43,7 @@ QByteArray parameterBlock(const ConnectionSettings &settings)
 
 // Removes a database the tool itself created. Dropping through the client library also works for
 // a database on a server; a local file that is still there afterwards is deleted directly.
-void dropDatabase(const ConnectionSettings &settings)
+bool dropDatabase(const ConnectionSettings &settings)
 {
     const QByteArray name = settings.databaseName.toUtf8();
     const QByteArray dpb = parameterBlock(settings);
@@ -51,10 +51,16 @@ void dropDatabase(const ConnectionSettings &settings)
     isc_db_handle db = 0;
     isc_attach_database(status, short(name.size()), name.constData(), &db, short(dpb.size()),
                         dpb.constData());
-    if (!(status[0] == 1 && status[1] > 0))
+    bool dropped = false;
+    if (!(status[0] == 1 && status[1] > 0)) {
         isc_drop_database(status, &db);
-    if (!isRemote(settings.databaseName) && QFileInfo::exists(settings.databaseName))
+        dropped = !(status[0] == 1 && status[1] > 0);
+    }
+    if (isRemote(settings.databaseName))
+        return dropped;
+    if (QFileInfo::exists(settings.databaseName))
         QFile::remove(settings.databaseName);
+    return !QFileInfo::exists(settings.databaseName);
 }
 
 bool isRowStatement(const QString &statement)
@@ -171,12 +177,14 @@ void createDatabase(const ConnectionSettings &settings, const std::function<void
         }
         setForcedWrites(settings, true);
     } catch (const std::exception &e) {
-        dropDatabase(settings);
         const QString reason = dynamic_cast<const DbError *>(&e) ? static_cast<const DbError &>(e).message()
                                                                  : QString::fromUtf8(e.what());
-        throw ToolError(
-            QStringLiteral("Não foi possível criar o banco %1: %2\nO arquivo criado foi removido.")
-                .arg(settings.databaseName, reason));
+        const QString outcome = dropDatabase(settings)
+                                    ? QStringLiteral("O arquivo criado foi removido.")
+                                    : QStringLiteral("ATENÇÃO: não foi possível remover o arquivo criado; "
+                                                     "apague-o antes de usar o sistema.");
+        throw ToolError(QStringLiteral("Não foi possível criar o banco %1: %2\n%3")
+                            .arg(settings.databaseName, reason, outcome));
     }
 }
 
