@@ -247,8 +247,8 @@ void loadParameters(Connection &c, const QList<int> &years)
             .bind(u":p_detran"_qs, 4321)
             .bind(u":p_resp1"_qs, u"ANTÔNIO CARLOS DE MORAES"_qs)
             .bind(u":p_resp2"_qs, u"MARIA HELENA FONSECA"_qs)
-            // Trips keep the vehicles' current odometer.
             .bind(u":p_resp3"_qs, u"PAULO CÉSAR TEIXEIRA"_qs)
+            // Trips keep the vehicles' current odometer, and the demo's trips are complete.
             .bind(u":p_contr_km"_qs, u"01"_qs)
             .exec();
     }
