@@ -64,6 +64,29 @@ private slots:
         QCOMPARE(exercicio->text(), QStringLiteral("2026"));
     }
 
+    // Enter walks the fields like Tab; on the button it presses it.
+    void enterAvanca()
+    {
+        Ambiente a;
+        a.amb.inserirParametros(kAno);
+        ScriptedDialogService dialogos;
+        TF_Acesso d(a.acesso, a.banco, Sessao::atual());
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto *exercicio = d.findChild<QLineEdit *>(QStringLiteral("t_exercicio"));
+        exercicio->setFocus();
+        QTest::keyClick(exercicio, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), d.findChild<QLineEdit *>(QStringLiteral("t_usuario")));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ana"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ana123"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), d.findChild<QPushButton *>(QStringLiteral("b_ok")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(Sessao::atual().usuario, QStringLiteral("ANA"));
+    }
+
     // Two refusals and then the right password go on, and the session gets the year's values.
     void duasRecusasEDepoisEntra()
     {
