@@ -205,6 +205,9 @@ void TF_Principal::AcessoButtonOff()
 
 void TF_Principal::abrirItem(const QString &nome)
 {
+    // Every window works on the open database of a logged-in session.
+    if (!m_banco || m_encerrada || m_sessao.exercicio == 0)
+        return;
     if (const auto acao = m_acoes.value(nome))
         acao();
 }

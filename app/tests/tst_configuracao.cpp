@@ -5,6 +5,7 @@
 #include "TF_Config.h"
 #include "session/ConectarBanco.h"
 #include "session/Configuracao.h"
+#include "session/MsgAviso.h"
 #include "session/Sessao.h"
 
 #include <QDir>
@@ -233,6 +234,18 @@ private slots:
         QCOMPARE(m.caption, QStringLiteral("Atenção"));
         const QString prefixo = QStringLiteral("Não foi possível abrir o Banco de Dados, conforme erro abaixo.\r\r");
         QVERIFY2(m.text.startsWith(prefixo) && m.text.size() > prefixo.size(), qPrintable(m.text));
+    }
+
+    // The warning box: the detail, when there is one, below a blank line.
+    void msgAviso()
+    {
+        ScriptedDialogService dialogos;
+        MsgAviso(QStringLiteral("Erro ao abrir a tabela de parâmetros!"), QStringLiteral("texto do servidor"));
+        MsgAviso(QStringLiteral("Só o texto."));
+        QCOMPARE(dialogos.texts(ScriptedDialogService::Kind::Warning),
+                 (QStringList{QStringLiteral("Erro ao abrir a tabela de parâmetros!\r\rtexto do servidor"),
+                              QStringLiteral("Só o texto.")}));
+        QCOMPARE(dialogos.lastMessage().caption, QStringLiteral("Atenção"));
     }
 
     // The four fields are required in order; the first empty one is named and takes the focus.
