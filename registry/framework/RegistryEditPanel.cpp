@@ -3,6 +3,7 @@
 #include "UpperCaseEdit.h"
 
 #include "db/Decimal.h"
+#include "widgets/NumericEdit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -11,27 +12,15 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 namespace zedera::registry {
-
-namespace {
-
-QString moneyText(const QVariant &stored)
-{
-    QString text = Decimal::fromVariant(stored).toString(2);
-    text.replace(u'.', u',');
-    return text;
-}
-
-} // namespace
 
 RegistryEditPanel::RegistryEditPanel(const RegistryDescriptor &descriptor, const RegistryEnvironment &environment,
                                      QWidget *parent)
     : QWidget(parent), m_descriptor(descriptor), m_env(environment)
 {
     setObjectName(QStringLiteral("pn_dados_cad"));
-    auto *form = new QFormLayout(this);
+    auto *form = m_form = new QFormLayout(this);
     m_code = new QLineEdit(this);
     m_code->setObjectName(descriptor.codeField);
     makeDigitsOnly(m_code, 6);
@@ -70,16 +59,19 @@ QWidget *RegistryEditPanel::createField(const EditField &f)
         m_radios.insert(f.objectName, group);
         return box;
     }
-    case EditField::Kind::Text:
-    case EditField::Kind::Digits:
     case EditField::Kind::Money: {
+        auto *edit = new DecimalEdit(this);
+        edit->setObjectName(f.objectName);
+        edit->setDisplayFormat(QStringLiteral(",#0.00"));
+        edit->setReadOnly(f.readOnly);
+        return edit;
+    }
+    case EditField::Kind::Text:
+    case EditField::Kind::Digits: {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(f.objectName);
         if (f.kind == EditField::Kind::Digits)
             makeDigitsOnly(edit, f.maxLength > 0 ? f.maxLength : 15);
-        else if (f.kind == EditField::Kind::Money)
-            edit->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("-?\\d{0,13}([.,]\\d{0,4})?")), edit));
         else if (!f.mask.isEmpty())
             edit->setInputMask(f.mask);
         else if (f.maxLength > 0)
@@ -119,6 +111,9 @@ QString RegistryEditPanel::value(const QString &objectName) const
         text = id < 0 ? QString() : f->items.at(id).left(f->storedChars);
         break;
     }
+    case EditField::Kind::Money:
+        text = static_cast<DecimalEdit *>(w)->value().toString(2);
+        break;
     default: {
         auto *edit = static_cast<QLineEdit *>(w);
         // Masked texts are kept as their digits only, without the mask's literals.
@@ -162,6 +157,9 @@ void RegistryEditPanel::setFieldText(const QString &objectName, const QString &t
             b->setChecked(true);
         break;
     }
+    case EditField::Kind::Money:
+        static_cast<DecimalEdit *>(w)->setValue(Decimal::parse(text).value_or(Decimal()));
+        break;
     default:
         static_cast<QLineEdit *>(w)->setText(text);
         break;
@@ -177,6 +175,8 @@ void RegistryEditPanel::clear()
             static_cast<QComboBox *>(w)->setCurrentIndex(0);
         else if (f.kind == EditField::Kind::Radio)
             m_radios.value(f.objectName)->button(0)->setChecked(true);
+        else if (f.kind == EditField::Kind::Money)
+            static_cast<DecimalEdit *>(w)->clearValue();
         else
             static_cast<QLineEdit *>(w)->clear();
     }
@@ -190,7 +190,7 @@ void RegistryEditPanel::show(const RegistryRow &row)
     for (const EditField &f : m_descriptor.editFields) {
         if (f.column.isEmpty())
             continue;
-        const QString text = f.kind == EditField::Kind::Money ? moneyText(row.value(f.column))
+        const QString text = f.kind == EditField::Kind::Money ? Decimal::fromVariant(row.value(f.column)).toString(2)
                                                               : row.text(f.column);
         setFieldText(f.objectName, text);
         m_shown.insert(f.objectName, value(f.objectName));
@@ -205,8 +205,7 @@ Bindings RegistryEditPanel::bindings() const
             continue;
         const QString text = value(f.objectName);
         if (f.kind == EditField::Kind::Money)
-            b.append({f.param, QVariant::fromValue(
-                                   Decimal::parse(QString(text).replace(u'.', u','), u',').value_or(Decimal()))});
+            b.append({f.param, QVariant::fromValue(static_cast<DecimalEdit *>(field(f.objectName))->value())});
         else if (f.kind == EditField::Kind::Digits)
             b.append({f.param, text.isEmpty() ? QVariant() : QVariant(text.toLongLong())});
         else

@@ -7,6 +7,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QFormLayout;
 class QLineEdit;
 
 namespace zedera::registry {
@@ -21,7 +22,13 @@ public:
                       QWidget *parent = nullptr);
 
     QLineEdit *codeEdit() const { return m_code; }
-    QWidget *field(const QString &objectName) const { return m_fields.value(objectName); }
+    // A field by objectName: one the descriptor made, or one a derived panel made itself.
+    QWidget *field(const QString &objectName) const
+    {
+        if (QWidget *w = m_fields.value(objectName))
+            return w;
+        return findChild<QWidget *>(objectName);
+    }
     // The text of a field as it will be written (a pick list's stored characters, a masked
     // field's digits).
     QString value(const QString &objectName) const;
@@ -41,13 +48,16 @@ protected:
     const RegistryDescriptor &descriptor() const { return m_descriptor; }
     const RegistryEnvironment &environment() const { return m_env; }
     const EditField *spec(const QString &objectName) const;
+    // The form the fields sit in, for a registry that adds a control of its own.
+    QFormLayout *form() const { return m_form; }
     void setFieldText(const QString &objectName, const QString &text);
 
 private:
     QWidget *createField(const EditField &field);
 
-    const RegistryDescriptor &m_descriptor;
+    RegistryDescriptor m_descriptor;
     RegistryEnvironment m_env;
+    QFormLayout *m_form = nullptr;
     QLineEdit *m_code = nullptr;
     QHash<QString, QWidget *> m_fields;
     QHash<QString, QButtonGroup *> m_radios;
