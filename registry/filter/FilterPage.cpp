@@ -164,7 +164,7 @@ void FilterPage::reiniciarFiltro()
 
 void FilterPage::showTexts()
 {
-    m_sql->setPlainText(m_window.descriptor().statements.filterBase + m_builder.composed());
+    m_sql->setPlainText(m_window.descriptor().statements.filterBase + m_builder.conditions());
     m_descr->setPlainText(m_builder.description());
 }
 

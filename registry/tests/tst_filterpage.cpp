@@ -257,4 +257,4 @@ void TestFilterPage::quotesFilterAsPlainText()
 }
 
 QTEST_MAIN(TestFilterPage)
-#include "tst_filter_page.moc"
+#include "tst_filterpage.moc"
