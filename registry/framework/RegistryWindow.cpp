@@ -5,6 +5,7 @@
 #include "UpperCaseEdit.h"
 
 #include "dialogs/DialogService.h"
+#include "filter/FilterPage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -102,6 +103,9 @@ RegistryWindow::RegistryWindow(RegistryDescriptor descriptor, const RegistryEnvi
     buildSearchPage(m_pgPesq);
     buildEditPage(m_pgCad);
     new QVBoxLayout(m_pgFiltro);
+    // Every registry has the filter builder unless a test put something else in its place.
+    if (!filterFactory())
+        installFilterPage();
     if (filterFactory()) {
         m_filterContent = filterFactory()(*this, m_pgFiltro);
         if (m_filterContent)

@@ -341,7 +341,21 @@ void TestSimpleRegistries::fuelTypeProposesLastPurchasePrice()
     showActive(w);
     press(w, Qt::Key_F3);
     typeInto(w, u"t_descr_cad"_qs, u"DIESEL"_qs);
-    typeInto(w, u"t_cod_mat_cad"_qs, u"77"_qs);
+    // The material comes from the warehouse lookup: closed without a pick it leaves the field.
+    typeInto(w, u"t_cod_mat_cad"_qs, u"5"_qs);
+    dialogs.expectExec(u"TF_Loc_Mat_Almox"_qs, [](QDialog &) { return int(QDialog::Rejected); });
+    click(w, u"b_loc_mat_cad"_qs);
+    QCOMPARE(child<QLineEdit>(w, u"t_cod_mat_cad"_qs)->text(), u"5"_qs);
+    dialogs.expectExec(u"TF_Loc_Mat_Almox"_qs, [](QDialog &lookup) {
+        // Ordered by description: GASOLINA, then OLEO DIESEL S10.
+        auto *grid = lookup.findChild<QTableView *>(u"Lista"_qs);
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        QTest::keyClick(grid, Qt::Key_Return);
+        return lookup.result();
+    });
+    click(w, u"b_loc_mat_cad"_qs);
+    QCOMPARE(child<QLineEdit>(w, u"t_cod_mat_cad"_qs)->text(), u"77"_qs);
     child<QWidget>(w, u"t_vr_compra_cad"_qs)->setFocus();
     QCOMPARE(child<QLineEdit>(w, u"t_descr_mat_cad"_qs)->text(), u"OLEO DIESEL S10"_qs);
     dialogs.expectQuestion(u"Confirma a inclusão do novo registro."_qs, true);
