@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -86,14 +87,35 @@ protected:
     // Extra checks of a registry after the shared ones; false stops the save (the check has
     // already shown its message and focused its field).
     virtual bool validarDadosExtra() { return true; }
+    // The code of the record that Alterar and the edit page's Excluir act on: the list's current
+    // row, unless a registry alters a record the list does not show. nullopt: none.
+    virtual std::optional<qint64> codigoEmEdicao() const;
+    // Checks of a registry before the delete guards run; false stops the delete (the check has
+    // already shown its message).
+    virtual bool exclusaoPermitida(bool fromSearchPage)
+    {
+        Q_UNUSED(fromSearchPage);
+        return true;
+    }
+    // Last changes to an insert's parameters once its code is known (a value derived from it).
+    virtual void completarInclusao(qint64 codigo, Bindings &valores)
+    {
+        Q_UNUSED(codigo);
+        Q_UNUSED(valores);
+    }
+    // b_imprimir_pesq; a registry whose printed record is not a set of cells prints its own.
+    virtual void imprimir();
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
-private:
     // Framework routines, as the registry windows name them.
     void habilitar_botoes(QChar modo);
     void abrir_lista();
     void mostrar_registro();
+    // Moves the list to the row of `code`; false when the list does not hold it.
+    bool locateCode(qint64 code);
+
+private:
     void limpar_campos();
     bool validar_dados();
 
@@ -116,10 +138,8 @@ private:
     void cancelar();
     void navigate(int step);
     void captureRow();
-    void imprimir();
 
     void openList(const QString &sql, const Bindings &bindings);
-    bool locateCode(qint64 code);
     void setCurrentRow(int row);
     void setFilterLabels(bool active);
     // Runs `action`, showing a database error in the error box instead of letting it escape

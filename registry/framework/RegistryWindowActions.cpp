@@ -7,11 +7,13 @@
 
 #include "db/KeyAllocation.h"
 #include "dialogs/DialogService.h"
+#include "format/Format.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableView>
@@ -32,6 +34,8 @@ void bindAll(Query &q, const Bindings &bindings)
 
 bool matches(const SearchItem &item, const QVariant &stored, const QString &typed)
 {
+    if (stored.typeId() == QMetaType::QDate)
+        return stored.toDate().isValid() && stored.toDate() == parseDate(typed);
     const QString text = stored.isNull() ? QString() : stored.toString().trimmed();
     if (item.compareDigits)
         return digitsOf(text) == digitsOf(typed) && !digitsOf(typed).isEmpty();
@@ -42,6 +46,26 @@ bool matches(const SearchItem &item, const QVariant &stored, const QString &type
     if (a && b)
         return *a == *b;
     return text.compare(typed, Qt::CaseInsensitive) == 0;
+}
+
+// A search over several columns ("ve_letra_placa, ve_nro_placa") takes its value through a mask
+// whose literal separates the pieces ("ABC-0123"): each piece, trimmed, must equal its column.
+bool matchesRow(const SearchItem &item, const RegistryListModel &model, int row, const QString &typed)
+{
+    const QStringList columns = item.column.split(u',', Qt::SkipEmptyParts);
+    if (columns.size() < 2)
+        return matches(item, model.value(row, item.column), typed);
+    static const QRegularExpression separator(QStringLiteral("[^\\w ]"));
+    const QStringList pieces = typed.split(separator);
+    if (pieces.size() != columns.size())
+        return false;
+    SearchItem exact = item;
+    exact.match = SearchItem::Match::Equal;
+    exact.compareDigits = false;
+    for (int i = 0; i < columns.size(); ++i)
+        if (!matches(exact, model.value(row, columns.at(i).trimmed()), pieces.at(i).trimmed()))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -57,6 +81,13 @@ int RegistryWindow::currentRow() const
 RegistryRow RegistryWindow::currentRecord() const
 {
     return m_model->row(currentRow());
+}
+
+std::optional<qint64> RegistryWindow::codigoEmEdicao() const
+{
+    if (m_model->rowCount() == 0)
+        return std::nullopt;
+    return currentRecord().integer(m_descriptor.codeColumn);
 }
 
 void RegistryWindow::guarded(const std::function<void()> &action)
@@ -111,7 +142,9 @@ void RegistryWindow::abrir_lista()
     const RegistryStatements &s = m_descriptor.statements;
     const QString order = QStringLiteral(" order by ") + m_campoOrdem;
     if (m_modoLista == u'L') {
-        openList(s.letter + m_campoOrdem + QStringLiteral(" like :p_letra") + order,
+        // Over a two-column order the letter tests the first column.
+        const QString lettered = m_campoOrdem.section(u',', 0, 0).trimmed();
+        openList(s.letter + lettered + QStringLiteral(" like :p_letra") + order,
                  {{QStringLiteral(":p_letra"), m_letra + u'%'}});
         setFilterLabels(true);
     } else if (m_modoLista == u'S') {
@@ -212,7 +245,7 @@ void RegistryWindow::localizar()
     const SearchItem &item = m_descriptor.searchItems.at(index);
     const QString typed = item.mask.isEmpty() ? m_vrPesq->text().trimmed() : m_vrPesq->text();
     for (int r = 0; r < m_model->rowCount(); ++r) {
-        if (matches(item, m_model->value(r, item.column), typed)) {
+        if (matchesRow(item, *m_model, r, typed)) {
             setCurrentRow(r);
             m_grid->setFocus();
             m_vrPesq->clear();
@@ -372,7 +405,9 @@ void RegistryWindow::gravar()
     auto write = [&](qint64 code) {
         Query q(*m_env.cad, insert);
         q.bind(QStringLiteral(":p_cod"), code);
-        bindAll(q, values);
+        Bindings complete = values;
+        completarInclusao(code, complete);
+        bindAll(q, complete);
         q.exec();
     };
     WriteTransaction tx(*m_env.cad);
@@ -390,13 +425,16 @@ void RegistryWindow::gravar()
 
 void RegistryWindow::alterar()
 {
-    if (m_modo != u'A' || m_model->rowCount() == 0)
+    if (m_modo != u'A' || !codigoEmEdicao())
         return;
     if (!validar_dados())
         return;
     if (!dialogs().question(QStringLiteral("Confirma a alteração do registro atual."), true, titulo()))
         return;
-    m_codigo = int(currentRecord().integer(m_descriptor.codeColumn));
+    const std::optional<qint64> target = codigoEmEdicao();
+    if (!target)
+        return;
+    m_codigo = int(*target);
     WriteTransaction tx(*m_env.cad);
     Query q(*m_env.cad, m_descriptor.statements.update);
     q.bind(QStringLiteral(":p_cod"), m_codigo);
@@ -410,13 +448,17 @@ void RegistryWindow::alterar()
 
 void RegistryWindow::excluir(bool fromSearchPage)
 {
-    if (m_model->rowCount() == 0) {
+    if (m_model->rowCount() == 0 && (fromSearchPage || !codigoEmEdicao())) {
         if (fromSearchPage)
             dialogs().information(QStringLiteral("Não existe registro para exclusão."), titulo());
         return;
     }
+    if (!exclusaoPermitida(fromSearchPage))
+        return;
     const int row = currentRow();
-    const qint64 code = m_model->row(row).integer(m_descriptor.codeColumn);
+    const qint64 rowCode = m_model->row(row).integer(m_descriptor.codeColumn);
+    // The edit page deletes the record it shows, which may be one the list does not hold.
+    const qint64 code = fromSearchPage ? rowCode : codigoEmEdicao().value_or(rowCode);
     for (const DeleteGuard &guard : m_descriptor.guards) {
         Query q(*m_env.cad, guard.sql);
         q.bind(QStringLiteral(":p_cod"), code).exec();
@@ -431,7 +473,8 @@ void RegistryWindow::excluir(bool fromSearchPage)
         return;
     // The list lands on the row before the deleted one (on the new first row when the first
     // was deleted).
-    const qint64 remembered = m_model->row(std::max(0, row - 1)).integer(m_descriptor.codeColumn);
+    const qint64 remembered =
+        code == rowCode ? m_model->row(std::max(0, row - 1)).integer(m_descriptor.codeColumn) : rowCode;
     WriteTransaction tx(*m_env.cad);
     Query q(*m_env.cad, m_descriptor.statements.remove);
     q.bind(QStringLiteral(":p_cod"), code).exec();
