@@ -3,8 +3,25 @@
 #include "MenuPrincipal.h"
 
 #include "TF_Cad_Parametros.h"
+#include "cadastros/SimpleRegistries.h"
+#include "cadastros/TF_Cad_Motorista.h"
+#include "framework/RegistryEnvironment.h"
 
 namespace zedera {
+
+namespace {
+
+// A registry opened from the menu: it never captures.
+template <typename Cadastro>
+FabricaJanela cadastro()
+{
+    return [](const ContextoJanela &c) -> std::unique_ptr<QDialog> {
+        return std::make_unique<Cadastro>(registry::registryEnvironment(c.banco, c.sessao),
+                                          registry::RegistryWindow::Opener::Menu, c.parent);
+    };
+}
+
+} // namespace
 
 QHash<QString, FabricaJanela> janelasDoMenu()
 {
@@ -12,6 +29,15 @@ QHash<QString, FabricaJanela> janelasDoMenu()
     j.insert(QStringLiteral("men_param"), [](const ContextoJanela &c) {
         return std::make_unique<TF_Cad_Parametros>(c.banco, c.sessao, c.parent);
     });
+    j.insert(QStringLiteral("men_motorista"), cadastro<registry::TF_Cad_Motorista>());
+    j.insert(QStringLiteral("men_tipo_veic"), cadastro<registry::TF_Cad_Tipo_Veic>());
+    j.insert(QStringLiteral("men_tipo_combust"), cadastro<registry::TF_Cad_Combust>());
+    j.insert(QStringLiteral("men_tabela"), cadastro<registry::TF_Cad_Tabela>());
+    j.insert(QStringLiteral("men_linhas"), cadastro<registry::TF_Cad_Linhas>());
+    j.insert(QStringLiteral("men_destinos"), cadastro<registry::TF_Cad_Destino>());
+    j.insert(QStringLiteral("men_empr_usu"), cadastro<registry::TF_Cad_Empr_Usu>());
+    j.insert(QStringLiteral("men_causa_manut"), cadastro<registry::TF_Cad_Causa_Manut>());
+    j.insert(QStringLiteral("men_seguradoras"), cadastro<registry::TF_Cad_Seguradora>());
     return j;
 }
 
