@@ -6,6 +6,8 @@
 #include "cadastros/SimpleRegistries.h"
 #include "cadastros/TF_Cad_Motorista.h"
 #include "framework/RegistryEnvironment.h"
+#include "session/Banco.h"
+#include "veiculos/TF_Cad_Veic.h"
 
 namespace zedera {
 
@@ -38,6 +40,12 @@ QHash<QString, FabricaJanela> janelasDoMenu()
     j.insert(QStringLiteral("men_empr_usu"), cadastro<registry::TF_Cad_Empr_Usu>());
     j.insert(QStringLiteral("men_causa_manut"), cadastro<registry::TF_Cad_Causa_Manut>());
     j.insert(QStringLiteral("men_seguradoras"), cadastro<registry::TF_Cad_Seguradora>());
+    // The vehicles work on TRANS_01, apart from the other registries.
+    j.insert(QStringLiteral("men_veiculos"), [](const ContextoJanela &c) -> std::unique_ptr<QDialog> {
+        registry::RegistryEnvironment env = registry::registryEnvironment(c.banco, c.sessao);
+        env.cad = &c.banco.trans01();
+        return std::make_unique<fleet::TF_Cad_Veic>(env, registry::RegistryWindow::Opener::Menu, c.parent);
+    });
     return j;
 }
 
