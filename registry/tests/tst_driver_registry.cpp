@@ -3,6 +3,7 @@
 #include "framework/RegistryListModel.h"
 
 #include "RegistryTestKit.h"
+#include "TestDatabase.h"
 #include "ScriptedDialogService.h"
 #include "textprint/TextPrinter.h"
 
@@ -78,6 +79,7 @@ private slots:
     void insertAllocatesCodes_data();
     void insertAllocatesCodes();
     void typingExistingCodeAlters();
+    void serverRefusalKeepsTheTyping();
     void validation_data();
     void validation();
     void alterSkipsDuplicateTestWhenUnchanged();
@@ -272,6 +274,31 @@ void TestDriverRegistry::typingExistingCodeAlters()
     dialogs.expectQuestion(u"Confirma a alteração do registro atual."_qs, true);
     click(w, u"b_alterar_cad"_qs);
     QCOMPARE(f.column(u"select mo_nome from vkl_motoristas order by mo_cod"_qs), (QStringList{u"ANA"_qs, u"BRUNA"_qs}));
+}
+
+void TestDriverRegistry::serverRefusalKeepsTheTyping()
+{
+    RegistryFixture f;
+    ScriptedDialogService dialogs;
+    addDriver(f, 1, u"ANA"_qs, u"AN"_qs);
+    addDriver(f, 5, u"EVA"_qs, u"EV"_qs);
+    TF_Cad_Motorista w(f.env, RegistryWindow::Opener::Menu);
+    showActive(w);
+    press(w, Qt::Key_F3);
+    QTest::keyClicks(QApplication::focusWidget(), u"3"_qs);
+    press(w, Qt::Key_Return);
+    typeInto(w, u"t_nome_cad"_qs, u"CAIO"_qs);
+    typeInto(w, u"t_apelido_cad"_qs, u"CA"_qs);
+    // Another workstation takes the typed code before this one saves.
+    auto other = zedera::testing::TestDatabase::connect(f.cad->settings());
+    Query(*other, u"insert into vkl_motoristas values(3, 'OUTRO', 'OU', '01')"_qs).exec();
+    dialogs.expectQuestion(u"Confirma a inclusão do novo registro."_qs, true);
+    click(w, u"b_gravar_cad"_qs);
+    QCOMPARE(dialogs.texts(Kind::Error).size(), 1);
+    QCOMPARE(w.modo(), u'I');
+    QCOMPARE(child<QLineEdit>(w, u"t_nome_cad"_qs)->text(), u"CAIO"_qs);
+    QCOMPARE(f.column(u"select mo_nome from vkl_motoristas where mo_cod = 3"_qs), QStringList{u"OUTRO"_qs});
+    QVERIFY(!f.cad->inTransaction());
 }
 
 void TestDriverRegistry::validation_data()

@@ -419,6 +419,9 @@ void TestSimpleRegistries::insurerBlocksTurnPages()
                "'CIDADE %2', '113333444%3')"_qs.arg(i).arg(i, 2, 10, QLatin1Char('0')).arg(i % 10));
     TF_Cad_Seguradora w(f.env, Opener::Menu);
     showActive(w);
+    // Stored as digits, edited through their masks.
+    QCOMPARE(child<QLineEdit>(w, u"t_cnpj"_qs)->text(), u"12.345.678/0001-91"_qs);
+    QCOMPARE(child<QLineEdit>(w, u"t_fone"_qs)->text(), u"(11) 3333-4441"_qs);
     const QList<QStringList> pages = printPages(w, dialogs);
     QCOMPARE(pages.size(), 2);
     const QStringList &p1 = pages.at(0), &p2 = pages.at(1);
