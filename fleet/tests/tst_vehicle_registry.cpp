@@ -6,11 +6,14 @@
 #include "RegistryTestKit.h"
 #include "ScriptedDialogService.h"
 #include "framework/RegistryListModel.h"
+#include "filter/FilterPage.h"
 #include "lookup/LookupDialog.h"
 #include "widgets/NumericEdit.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QTabBar>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTableView>
@@ -124,6 +127,7 @@ void focusRow(TF_Cad_Veic &w, int row)
 class TestVehicleRegistry : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { installFilterPage(); }
     void insertWritesEveryColumn();
     void validation_data();
     void validation();
@@ -140,6 +144,9 @@ private slots:
     void pickersAndDescriptions();
     void searches_data();
     void searches();
+    void filterOverJoinedColumns_data();
+    void filterOverJoinedColumns();
+    void letterOnPlateOrder();
 };
 
 void TestVehicleRegistry::insertWritesEveryColumn()
@@ -648,6 +655,77 @@ void TestVehicleRegistry::searches()
     }
     QCOMPARE(dialogs.texts(Kind::Information), QStringList());
     QCOMPARE(w.currentRecord().text(u"ve_nro"_qs), found);
+}
+
+void TestVehicleRegistry::filterOverJoinedColumns_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("condition");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("listed");
+
+    QTest::newRow("driver's name containing") << 28 << 8 << u"ED"_qs << QStringList{u"20"_qs};
+    QTest::newRow("condition above, decimal comma") << 25 << 3 << u"50,25"_qs << QStringList{u"20"_qs};
+    QTest::newRow("acquired on") << 16 << 0 << u"15/03/2020"_qs << QStringList{u"20"_qs};
+    QTest::newRow("sector code") << 30 << 0 << u"01.02.03"_qs << QStringList{u"10"_qs, u"20"_qs};
+    QTest::newRow("quote is data") << 2 << 7 << u"O'B"_qs << QStringList{u"30"_qs};
+}
+
+void TestVehicleRegistry::filterOverJoinedColumns()
+{
+    QFETCH(int, column);
+    QFETCH(int, condition);
+    QFETCH(QString, value);
+    QFETCH(QStringList, listed);
+    RegistryFixture f;
+    seed(f);
+    addVehicle(f, 1, u"10"_qs, {{u"ve_estado"_qs, u"50.25"_qs}});
+    addVehicle(f, 2, u"20"_qs, {{u"ve_motorista_padrao"_qs, 2}, {u"ve_estado"_qs, u"50.50"_qs},
+                                {u"ve_dt_aquis"_qs, QDate(2020, 3, 15)}});
+    addVehicle(f, 3, u"30"_qs, {{u"ve_modelo"_qs, u"O'BRIEN"_qs}, {u"ve_setor"_qs, u"01.02.04"_qs}});
+    f.exec(u"insert into setores (st_exerc, st_cod, st_nome) values(2026, '01.02.04', 'SAUDE')"_qs);
+    ScriptedDialogService dialogs;
+    TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
+    showActive(w);
+    click(w, u"b_filtrar_pesq"_qs);
+    auto *campo = child<QListWidget>(w, u"t_campo_filtro"_qs);
+    QCOMPARE(campo->count(), 40);
+    campo->setCurrentRow(column);
+    QTest::keyClick(campo, Qt::Key_F2);
+    auto *condicao = child<QListWidget>(w, u"t_condicao_filtro"_qs);
+    condicao->setCurrentRow(condition);
+    QTest::keyClick(condicao, Qt::Key_F2);
+    typeInto(w, u"t_vr_filtro"_qs, value);
+    click(w, u"b_acrescentar_filtro"_qs);
+    click(w, u"b_aplicar_filtro"_qs);
+
+    QCOMPARE(dialogs.texts(Kind::Information), QStringList());
+    QCOMPARE(w.modoLista(), QChar(u'S'));
+    QStringList numbers;
+    for (int r = 0; r < w.listModel().rowCount(); ++r)
+        numbers << w.listModel().row(r).text(u"ve_nro"_qs);
+    QCOMPARE(numbers, listed);
+}
+
+// Ordered by the plate (two columns), a letter tab tests the plate's letters.
+void TestVehicleRegistry::letterOnPlateOrder()
+{
+    RegistryFixture f;
+    seed(f);
+    addVehicle(f, 1, u"10"_qs, {{u"ve_letra_placa"_qs, u"XYZ"_qs}});
+    addVehicle(f, 2, u"20"_qs, {{u"ve_letra_placa"_qs, u"BCD"_qs}});
+    ScriptedDialogService dialogs;
+    TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
+    showActive(w);
+    auto *combo = child<QComboBox>(w, u"t_campo_pesq"_qs);
+    combo->setCurrentIndex(combo->findText(u"Placa veículo"_qs));
+    auto *tabs = child<QTabBar>(w, u"tab_ordem"_qs);
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == u"B")
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+    QVERIFY(dialogs.messages().isEmpty());
+    QCOMPARE(w.listModel().rowCount(), 1);
+    QCOMPARE(w.currentRecord().text(u"ve_nro"_qs), u"20"_qs);
 }
 
 QTEST_MAIN(TestVehicleRegistry)
