@@ -36,9 +36,7 @@ struct Estacao {
         amb.escreverConfigCompleta();
         amb.inserirParametros(kAno, QStringLiteral("PREFEITURA MUNICIPAL"), QStringLiteral("SANTA LUZIA"));
         AccessGroup balcao{QStringLiteral("BALCAO"), {{QStringLiteral("men_param"), 1}}};
-        amb.criarUsuarios({{QStringLiteral("ANA"), QStringLiteral("ana123"), QStringLiteral("BALCAO")},
-                           {QStringLiteral("BETO"), QStringLiteral("beto123"), QStringLiteral("BALCAO"), true, true}},
-                          {balcao});
+        amb.criarUsuarios({{QStringLiteral("ANA"), QStringLiteral("ana123"), QStringLiteral("BALCAO")}}, {balcao});
     }
 };
 
@@ -217,7 +215,8 @@ private slots:
         w.EncerrarSessao();
     }
 
-    // The master user reaches everything, and the toolbar follows.
+    // The master user reaches everything, the toolbar follows, and the profile items open the
+    // access component's windows.
     void mestreVeTudo()
     {
         Estacao e;
@@ -232,6 +231,12 @@ private slots:
         for (QToolButton *b : w.findChildren<QToolButton *>())
             if (b->objectName().startsWith(QStringLiteral("b_")))
                 QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        d.expectExec([](QDialog &) { return int(QDialog::Rejected); });
+        d.expectExec([](QDialog &) { return int(QDialog::Rejected); });
+        w.findChild<QToolButton *>(QStringLiteral("b_usuario"))->click();
+        w.abrirItem(QStringLiteral("men_alterar_senha"));
+        QCOMPARE(d.pendingExecs(), 0);
+        QVERIFY(d.texts(Kind::Error).isEmpty());
         w.EncerrarSessao();
     }
 
