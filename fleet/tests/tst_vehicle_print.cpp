@@ -3,7 +3,7 @@
 #include "veiculos/TF_Cad_Veic.h"
 #include "veiculos/VeiculoImpressao.h"
 
-#include "RegistryTestKit.h"
+#include "VehicleTestKit.h"
 #include "ScriptedDialogService.h"
 #include "U_Funcoes.h"
 #include "textprint/TextPrinter.h"
@@ -12,6 +12,7 @@
 
 using namespace zedera;
 using namespace zedera::fleet;
+using namespace zedera::fleet::testing;
 using namespace zedera::registry;
 using namespace zedera::registry::testing;
 using zedera::testing::ScriptedDialogService;
@@ -34,16 +35,8 @@ private:
     QString m_text;
 };
 
-void seed(RegistryFixture &f)
-{
-    f.exec(u"insert into vkl_tipo_veic values(1, 'CAMINHAO', 'K')"_qs);
-    f.exec(u"insert into vkl_tipo_combust values(1, 'DIESEL', 0, 0)"_qs);
-    f.exec(u"insert into vkl_motoristas values(1, 'JOAO DA SILVA', 'JOAO', '01')"_qs);
-    f.exec(u"insert into setores (st_exerc, st_cod, st_nome) values(2026, '01.02.03', 'OBRAS')"_qs);
-    f.exec(u"insert into proj_almoxarifado (pra_proj, pra_sproj, pra_descr) values(5, 2, 'ESTRADAS')"_qs);
-}
-
-void addVehicle(RegistryFixture &f, int cod, const QString &nro, const QString &descrBaixa = {})
+// A vehicle with every column filled.
+void addFullVehicle(RegistryFixture &f, int cod, const QString &nro, const QString &descrBaixa = {})
 {
     Query q(*f.cad, u"insert into vkl_veiculos values(:cod, :nro, 'GOL 1.6', 'VW', 2019, 2020, 5, '9BW123', 1, 1, 50, "
                     "'ABC', '0123', '03', '2020-03-15', 100, 10, 110, 7.5, 12.25, 5, 400, 1000, 87.25, 'PAT-1', 1, "
@@ -123,8 +116,8 @@ void TestVehiclePrint::block()
     RegistryFixture f;
     seed(f);
     const QString descr = words(u"PALAVRA"_qs, 20);
-    addVehicle(f, 1, u"10"_qs, descr);
-    addVehicle(f, 2, u"20"_qs);
+    addFullVehicle(f, 1, u"10"_qs, descr);
+    addFullVehicle(f, 2, u"20"_qs);
     f.exec(u"insert into vkl_movto_veic (mv_ano, mv_seq, mv_veic, mv_km_acum) values (2026, 1, 1, 5000)"_qs);
     f.exec(u"insert into vkl_movto_abast (ma_ano, ma_seq, ma_veic, ma_combust, ma_km_acum) values (2026, 1, 1, 1, 7300)"_qs);
     f.exec(u"insert into vkl_movto_abast (ma_ano, ma_seq, ma_veic, ma_combust, ma_km_acum) values (2026, 2, 1, 1, null)"_qs);
@@ -180,7 +173,7 @@ void TestVehiclePrint::blockTurnsPage()
     RegistryFixture f;
     seed(f);
     for (int i = 1; i <= 8; ++i)
-        addVehicle(f, i, QString::number(10 + i));
+        addFullVehicle(f, i, QString::number(10 + i));
     ScriptedDialogService dialogs;
     TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
     showActive(w);

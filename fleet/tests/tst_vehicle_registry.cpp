@@ -1,26 +1,19 @@
-// The vehicle registry driven as a user would: saving, its checks, the odometer question, the
-// fleet number typed on an insert, delete guards, capture, pickers and the search items.
-#include "veiculos/TF_Cad_Veic.h"
-#include "veiculos/VeiculoPanel.h"
+// The vehicle registry's edit page driven as a user would: saving, its checks in order, the
+// odometer question, the fleet number typed on an insert, delete guards and pickers.
+#include "VehicleTestKit.h"
 
-#include "RegistryTestKit.h"
 #include "ScriptedDialogService.h"
 #include "framework/RegistryListModel.h"
-#include "filter/FilterPage.h"
 #include "lookup/LookupDialog.h"
 #include "widgets/NumericEdit.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QTabBar>
-#include <QPlainTextEdit>
-#include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
 
 using namespace zedera;
 using namespace zedera::fleet;
+using namespace zedera::fleet::testing;
 using namespace zedera::registry;
 using namespace zedera::registry::testing;
 using zedera::testing::ScriptedDialogService;
@@ -33,69 +26,6 @@ const QString kAlterar = QStringLiteral("Confirma a alteração do registro atua
 const QString kKmAlterado = QStringLiteral(
     "ATENÇÃO: A kilometragem atual foi alterada, isto pode causar problemas no controle\r"
     "da kilometragem deste veículo.\r\rÉ realmente necessária está alteração...?");
-
-// One vehicle type, fuel, driver, sector of the exercise and project, and the "no project" row
-// that vehicles without a project are listed through.
-void seed(RegistryFixture &f)
-{
-    f.exec(u"insert into vkl_tipo_veic values(1, 'CAMINHAO', 'K')"_qs);
-    f.exec(u"insert into vkl_tipo_combust values(1, 'DIESEL', 0, 0)"_qs);
-    f.exec(u"insert into vkl_motoristas values(1, 'JOAO DA SILVA', 'JOAO', '01')"_qs);
-    f.exec(u"insert into vkl_motoristas values(2, 'PEDRO', 'PEDRO', '01')"_qs);
-    f.exec(u"insert into setores (st_exerc, st_cod, st_nome) values(2026, '01.02.03', 'OBRAS')"_qs);
-    f.exec(u"insert into setores (st_exerc, st_cod, st_nome) values(2025, '01.02.03', 'OBRAS 2025')"_qs);
-    f.exec(u"insert into proj_almoxarifado (pra_proj, pra_sproj, pra_descr) values(0, 0, 'SEM PROJETO')"_qs);
-    f.exec(u"insert into proj_almoxarifado (pra_proj, pra_sproj, pra_descr) values(5, 2, 'ESTRADAS')"_qs);
-}
-
-// A vehicle that the list shows, with `changes` over the defaults.
-void addVehicle(RegistryFixture &f, int cod, const QString &nro, const QVariantHash &changes = {})
-{
-    QVariantHash v{{u"ve_cod"_qs, cod},           {u"ve_nro"_qs, nro},
-                   {u"ve_modelo"_qs, u"MODELO %1"_qs.arg(cod)},
-                   {u"ve_tipo_combust"_qs, 1},    {u"ve_tipo_veic"_qs, 1},
-                   {u"ve_capac_tanque"_qs, 50},   {u"ve_motorista_padrao"_qs, 1},
-                   {u"ve_ano_setor"_qs, 2026},    {u"ve_setor"_qs, u"01.02.03"_qs},
-                   {u"ve_proj"_qs, 0},            {u"ve_sproj"_qs, 0},
-                   {u"ve_mes_licenc"_qs, u"00"_qs}, {u"ve_declaravel"_qs, u"S"_qs},
-                   {u"ve_baixa"_qs, u"00"_qs},    {u"ve_pertence"_qs, u"01"_qs},
-                   {u"ve_contr_km"_qs, u"S"_qs},  {u"ve_km_virada"_qs, 999999},
-                   {u"ve_km_atual"_qs, 1000},     {u"ve_cad_atual"_qs, u"0"_qs}};
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        v.insert(it.key(), it.value());
-    const QStringList columns = v.keys();
-    QStringList params;
-    for (const QString &c : columns)
-        params << u':' + c;
-    Query q(*f.cad, u"insert into vkl_veiculos (%1) values (%2)"_qs.arg(columns.join(u", "), params.join(u", ")));
-    for (const QString &c : columns)
-        q.bind(u':' + c, v.value(c));
-    q.exec();
-}
-
-// Sets a field of the edit page as the user leaves it.
-void set(QWidget &w, const QString &name, const QString &value)
-{
-    QWidget *field = child<QWidget>(w, name);
-    if (auto *c = qobject_cast<QComboBox *>(field))
-        c->setCurrentIndex(c->findText(value));
-    else if (auto *i = qobject_cast<IntegerEdit *>(field))
-        value.isEmpty() ? i->clear() : i->setValue(value.toLongLong());
-    else if (auto *d = qobject_cast<DecimalEdit *>(field))
-        d->setValue(Decimal::parse(value).value_or(Decimal()));
-    else if (auto *t = qobject_cast<QPlainTextEdit *>(field))
-        t->setPlainText(value);
-    else
-        qobject_cast<QLineEdit *>(field)->setText(value);
-}
-
-QString text(const QWidget &w, const QString &name)
-{
-    QWidget *field = child<QWidget>(w, name);
-    if (auto *c = qobject_cast<QComboBox *>(field))
-        return c->currentText();
-    return qobject_cast<QLineEdit *>(field)->text();
-}
 
 // F3 and a complete new vehicle, ready to save.
 void startValidInsert(TF_Cad_Veic &w)
@@ -110,24 +40,11 @@ void startValidInsert(TF_Cad_Veic &w)
     set(w, u"t_km_virada"_qs, u"999999"_qs);
 }
 
-QString focused()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
-void focusRow(TF_Cad_Veic &w, int row)
-{
-    auto *grid = child<QTableView>(w, u"Lista_Veic"_qs);
-    grid->setFocus();
-    grid->setCurrentIndex(w.listModel().index(row, 0));
-}
-
 } // namespace
 
 class TestVehicleRegistry : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { installFilterPage(); }
     void insertWritesEveryColumn();
     void validation_data();
     void validation();
@@ -140,13 +57,7 @@ private slots:
     void fleetNumberZero();
     void deleteGuardsInOrder_data();
     void deleteGuardsInOrder();
-    void capture();
     void pickersAndDescriptions();
-    void searches_data();
-    void searches();
-    void filterOverJoinedColumns_data();
-    void filterOverJoinedColumns();
-    void letterOnPlateOrder();
 };
 
 void TestVehicleRegistry::insertWritesEveryColumn()
@@ -513,41 +424,6 @@ void TestVehicleRegistry::deleteGuardsInOrder()
     QCOMPARE(f.count(u"select count(*) from vkl_veiculos"_qs), 2);
 }
 
-void TestVehicleRegistry::capture()
-{
-    RegistryFixture f;
-    seed(f);
-    addVehicle(f, 1, u"10"_qs);
-    addVehicle(f, 2, u"20"_qs);
-    ScriptedDialogService dialogs;
-    {
-        TF_Cad_Veic w(f.env, RegistryWindow::Opener::Window);
-        showActive(w);
-        focusRow(w, 1);
-        press(w, Qt::Key_Return);
-        QCOMPARE(w.result(), int(QDialog::Accepted));
-        QCOMPARE(w.codigoCapturado(), u"2"_qs);
-        QCOMPARE(w.numeroCapturado(), u"20"_qs);
-    }
-    {
-        // Leaving with Sair picks nothing.
-        TF_Cad_Veic w(f.env, RegistryWindow::Opener::Window);
-        showActive(w);
-        click(w, u"b_sair_pesq"_qs);
-        QVERIFY(w.codigoCapturado().isEmpty() && w.numeroCapturado().isEmpty());
-    }
-    {
-        // From the menu Enter picks nothing and the window stays.
-        TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
-        showActive(w);
-        focusRow(w, 1);
-        press(w, Qt::Key_Return);
-        QVERIFY(w.isVisible());
-        QVERIFY(w.codigoCapturado().isEmpty() && w.numeroCapturado().isEmpty());
-    }
-    QVERIFY(dialogs.messages().isEmpty());
-}
-
 void TestVehicleRegistry::pickersAndDescriptions()
 {
     RegistryFixture f;
@@ -606,126 +482,6 @@ void TestVehicleRegistry::pickersAndDescriptions()
     press(w, Qt::Key_F2);
     QCOMPARE(text(w, u"t_proj"_qs), u"5"_qs);
     QVERIFY(dialogs.unexpected().isEmpty());
-}
-
-void TestVehicleRegistry::searches_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("found"); // fleet number of the row found; empty: none
-
-    QTest::newRow("number prefix beyond 6") << u"Número"_qs << u"123456"_qs << u"1234567"_qs;
-    QTest::newRow("plate") << u"Placa veículo"_qs << u"abc0123"_qs << u"20"_qs;
-    QTest::newRow("plate, letters of another") << u"Placa veículo"_qs << u"ABC0124"_qs << u"10"_qs;
-    QTest::newRow("plate, other digits") << u"Placa veículo"_qs << u"ABC0125"_qs << QString();
-    QTest::newRow("project") << u"Projeto"_qs << u"000005000002"_qs << u"20"_qs;
-    QTest::newRow("date") << u"Data aquisição"_qs << u"15032020"_qs << u"20"_qs;
-    QTest::newRow("driver name") << u"Nome do motorista"_qs << u"ped"_qs << u"1234567"_qs;
-    QTest::newRow("consumption") << u"Consumo mínimo"_qs << u"7,5"_qs << u"20"_qs;
-}
-
-void TestVehicleRegistry::searches()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, typed);
-    QFETCH(QString, found);
-    RegistryFixture f;
-    seed(f);
-    addVehicle(f, 1, u"10"_qs, {{u"ve_letra_placa"_qs, u"ABC"_qs}, {u"ve_nro_placa"_qs, u"0124"_qs}});
-    addVehicle(f, 2, u"20"_qs,
-               {{u"ve_letra_placa"_qs, u"ABC"_qs}, {u"ve_nro_placa"_qs, u"0123"_qs}, {u"ve_proj"_qs, 5},
-                {u"ve_sproj"_qs, 2}, {u"ve_dt_aquis"_qs, QDate(2020, 3, 15)}, {u"ve_cons_min"_qs, u"7.50"_qs}});
-    addVehicle(f, 3, u"1234567"_qs, {{u"ve_motorista_padrao"_qs, 2}});
-    ScriptedDialogService dialogs;
-    TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
-    showActive(w);
-    auto *combo = child<QComboBox>(w, u"t_campo_pesq"_qs);
-    QCOMPARE(combo->count(), 38);
-    QCOMPARE(combo->currentText(), u"Número"_qs);
-    combo->setCurrentIndex(combo->findText(item));
-    QCOMPARE(w.listModel().rowCount(), 3); // reopened, ordered by the item's column(s)
-    auto *value = child<QLineEdit>(w, u"t_vr_pesq"_qs);
-    value->setFocus();
-    value->home(false);
-    QTest::keyClicks(value, typed);
-    click(w, u"b_localizar_pesq"_qs);
-    if (found.isEmpty()) {
-        QCOMPARE(dialogs.texts(Kind::Information), QStringList{u"Nenhum registro encontrado nesta condição."_qs});
-        return;
-    }
-    QCOMPARE(dialogs.texts(Kind::Information), QStringList());
-    QCOMPARE(w.currentRecord().text(u"ve_nro"_qs), found);
-}
-
-void TestVehicleRegistry::filterOverJoinedColumns_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("condition");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QStringList>("listed");
-
-    QTest::newRow("driver's name containing") << 28 << 8 << u"ED"_qs << QStringList{u"20"_qs};
-    QTest::newRow("condition above, decimal comma") << 25 << 3 << u"50,25"_qs << QStringList{u"20"_qs};
-    QTest::newRow("acquired on") << 16 << 0 << u"15/03/2020"_qs << QStringList{u"20"_qs};
-    QTest::newRow("sector code") << 30 << 0 << u"01.02.03"_qs << QStringList{u"10"_qs, u"20"_qs};
-    QTest::newRow("quote is data") << 2 << 7 << u"O'B"_qs << QStringList{u"30"_qs};
-}
-
-void TestVehicleRegistry::filterOverJoinedColumns()
-{
-    QFETCH(int, column);
-    QFETCH(int, condition);
-    QFETCH(QString, value);
-    QFETCH(QStringList, listed);
-    RegistryFixture f;
-    seed(f);
-    addVehicle(f, 1, u"10"_qs, {{u"ve_estado"_qs, u"50.25"_qs}});
-    addVehicle(f, 2, u"20"_qs, {{u"ve_motorista_padrao"_qs, 2}, {u"ve_estado"_qs, u"50.50"_qs},
-                                {u"ve_dt_aquis"_qs, QDate(2020, 3, 15)}});
-    addVehicle(f, 3, u"30"_qs, {{u"ve_modelo"_qs, u"O'BRIEN"_qs}, {u"ve_setor"_qs, u"01.02.04"_qs}});
-    f.exec(u"insert into setores (st_exerc, st_cod, st_nome) values(2026, '01.02.04', 'SAUDE')"_qs);
-    ScriptedDialogService dialogs;
-    TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
-    showActive(w);
-    click(w, u"b_filtrar_pesq"_qs);
-    auto *campo = child<QListWidget>(w, u"t_campo_filtro"_qs);
-    QCOMPARE(campo->count(), 40);
-    campo->setCurrentRow(column);
-    QTest::keyClick(campo, Qt::Key_F2);
-    auto *condicao = child<QListWidget>(w, u"t_condicao_filtro"_qs);
-    condicao->setCurrentRow(condition);
-    QTest::keyClick(condicao, Qt::Key_F2);
-    typeInto(w, u"t_vr_filtro"_qs, value);
-    click(w, u"b_acrescentar_filtro"_qs);
-    click(w, u"b_aplicar_filtro"_qs);
-
-    QCOMPARE(dialogs.texts(Kind::Information), QStringList());
-    QCOMPARE(w.modoLista(), QChar(u'S'));
-    QStringList numbers;
-    for (int r = 0; r < w.listModel().rowCount(); ++r)
-        numbers << w.listModel().row(r).text(u"ve_nro"_qs);
-    QCOMPARE(numbers, listed);
-}
-
-// Ordered by the plate (two columns), a letter tab tests the plate's letters.
-void TestVehicleRegistry::letterOnPlateOrder()
-{
-    RegistryFixture f;
-    seed(f);
-    addVehicle(f, 1, u"10"_qs, {{u"ve_letra_placa"_qs, u"XYZ"_qs}});
-    addVehicle(f, 2, u"20"_qs, {{u"ve_letra_placa"_qs, u"BCD"_qs}});
-    ScriptedDialogService dialogs;
-    TF_Cad_Veic w(f.env, RegistryWindow::Opener::Menu);
-    showActive(w);
-    auto *combo = child<QComboBox>(w, u"t_campo_pesq"_qs);
-    combo->setCurrentIndex(combo->findText(u"Placa veículo"_qs));
-    auto *tabs = child<QTabBar>(w, u"tab_ordem"_qs);
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->tabText(i) == u"B")
-            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
-    QVERIFY(dialogs.messages().isEmpty());
-    QCOMPARE(w.listModel().rowCount(), 1);
-    QCOMPARE(w.currentRecord().text(u"ve_nro"_qs), u"20"_qs);
 }
 
 QTEST_MAIN(TestVehicleRegistry)
