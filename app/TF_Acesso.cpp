@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -21,6 +22,18 @@
 namespace zedera {
 
 namespace {
+
+// The password shows one '*' per character, whatever the platform's own mark.
+class EstiloSenha : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return u'*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 QString anoAtual()
 {
@@ -58,6 +71,9 @@ TF_Acesso::TF_Acesso(Acesso &acesso, Banco &banco, Sessao &sessao, QWidget *pare
     t_senha->setObjectName(QStringLiteral("t_senha"));
     campoMaiusculo(t_senha, 10);
     t_senha->setEchoMode(QLineEdit::Password);
+    auto *estilo = new EstiloSenha;
+    estilo->setParent(t_senha);
+    t_senha->setStyle(estilo);
 
     auto *campos = new QGridLayout;
     const QList<QPair<QString, QLineEdit *>> rotulos = {{QStringLiteral("Exercício"), t_exercicio},

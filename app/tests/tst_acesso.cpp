@@ -62,6 +62,11 @@ private slots:
         exercicio->clear();
         QTest::keyClicks(exercicio, QStringLiteral("2a0x26"));
         QCOMPARE(exercicio->text(), QStringLiteral("2026"));
+        // The password is kept in upper case and shown as stars.
+        auto *senha = d.findChild<QLineEdit *>(QStringLiteral("t_senha"));
+        QTest::keyClicks(senha, QStringLiteral("abc"));
+        QCOMPARE(senha->text(), QStringLiteral("ABC"));
+        QCOMPARE(senha->displayText(), QStringLiteral("***"));
     }
 
     // Enter walks the fields like Tab; on the button it presses it.
