@@ -282,6 +282,29 @@ private slots:
         w.EncerrarSessao();
     }
 
+    // Deleting the year's parameters and refusing to register them again ends the session.
+    void semParametrosEncerra()
+    {
+        Estacao e;
+        ScriptedDialogService d;
+        TF_Principal w(e.amb.pastas());
+        scriptInicio(d, QStringLiteral("ANA"), QStringLiteral("ana123"));
+        QVERIFY(w.iniciar());
+        d.expectExec(QStringLiteral("TF_Cad_Parametros"), [&](QDialog &p) {
+            d.answerNextQuestion(true);  // delete
+            p.findChild<QPushButton *>(QStringLiteral("b_excluir"))->click();
+            d.answerNextQuestion(false); // register them now? No
+            p.findChild<QPushButton *>(QStringLiteral("b_fechar"))->click();
+            return p.result();
+        });
+        w.abrirItem(QStringLiteral("men_param"));
+        QCOMPARE(d.lastMessage().text, QStringLiteral("O sistema será encerrado."));
+        QVERIFY(w.encerrada());
+        QVERIFY(e.amb.linhas(QStringLiteral("select * from ativos")).isEmpty());
+        QCOMPARE(e.amb.linhas(QStringLiteral("select evento from acessos order by seq")),
+                 (QStringList{QStringLiteral("ENTRADA"), QStringLiteral("SAIDA")}));
+    }
+
     // Saving the parameters from the menu renames the main window at once.
     void parametrosRenomeiamAJanela()
     {
