@@ -45,16 +45,14 @@ function(zedera_library name)
   endif()
 endfunction()
 
-# Every tests/tst_*.cpp is one Qt Test executable and one CTest test. Extra sources of a test
-# (fixtures, golden pages) live next to it as tests/<name>_*.cpp or in tests/data.
+# Every tests/tst_*.cpp is one Qt Test executable and one CTest test. Fixtures shared by several
+# tests go in the folder's testsupport/ library (or a header beside the tests).
 function(zedera_tests lib)
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/tst_*.cpp)
   get_property(support GLOBAL PROPERTY ZEDERA_TESTSUPPORT_LIBS)
   foreach(test ${tests})
     get_filename_component(tname ${test} NAME_WE)
-    file(GLOB extra CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/${tname}_*.cpp
-      ${CMAKE_CURRENT_SOURCE_DIR}/tests/${tname}.qrc)
-    add_executable(${tname} ${test} ${extra})
+    add_executable(${tname} ${test})
     target_link_libraries(${tname} PRIVATE ${lib} ${support} Qt6::Test)
     set_target_properties(${tname} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${tname} COMMAND ${tname} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
