@@ -8,7 +8,7 @@
 #include "textprint/TextPrinter.h"
 
 #include <QBoxLayout>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlRecord>
@@ -82,7 +82,8 @@ void TF_Cad_Veic::done(int result)
 
 bool TF_Cad_Veic::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && modo() == u'I' && watched->objectName() == u"t_modelo") {
+    if (event->type() == QEvent::FocusIn && modo() == u'I' && watched->objectName() == u"t_modelo"
+        && movedOn(static_cast<QFocusEvent *>(event))) {
         try {
             numeroDigitado();
         } catch (const DbError &e) {

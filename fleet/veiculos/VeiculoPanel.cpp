@@ -9,7 +9,7 @@
 #include "widgets/NumericEdit.h"
 
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -36,6 +36,15 @@ QString firstChars(const QComboBox *combo, int n)
 {
     return combo->currentText().left(n);
 }
+
+} // namespace
+
+bool movedOn(const QFocusEvent *event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+namespace {
 
 qint64 integerOf(const QString &text)
 {
@@ -466,7 +475,9 @@ bool VeiculoPanel::descrever(QWidget *entered)
 
 bool VeiculoPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && isEnabled()) {
+    // Only the user moving on looks a code up: the focus coming back when a message box or the
+    // window itself closes over a field would show the same message again, for ever.
+    if (event->type() == QEvent::FocusIn && isEnabled() && movedOn(static_cast<QFocusEvent *>(event))) {
         try {
             descrever(static_cast<QWidget *>(watched));
         } catch (const DbError &e) {

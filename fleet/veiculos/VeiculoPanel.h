@@ -5,6 +5,7 @@
 #include <functional>
 
 class QComboBox;
+class QFocusEvent;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -16,6 +17,10 @@ class PickerEdit;
 } // namespace zedera
 
 namespace zedera::fleet {
+
+// True when the focus arrived because the user moved on (keys, mouse, a program step), not
+// because a window over the field closed.
+bool movedOn(const QFocusEvent *event);
 
 // The data panel of the vehicle registry: every column of vkl_veiculos, the pickers of the coded
 // fields and their descriptions, and the checks made before a vehicle is saved.
