@@ -5,6 +5,7 @@
 #include "session/Banco.h"
 #include "session/Parametros.h"
 #include "session/Sessao.h"
+#include "widgets/NamedButton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,13 +24,6 @@ namespace {
 
 const QString kKmVeiculos = QStringLiteral("01 - Movto de veículos");
 const QString kKmAbastecimento = QStringLiteral("02 - Movto de abastecimento");
-
-QPushButton *botao(const QString &nome, const QString &texto, QWidget *parent)
-{
-    auto *b = new QPushButton(texto, parent);
-    b->setObjectName(nome);
-    return b;
-}
 
 } // namespace
 
@@ -102,16 +96,14 @@ void TF_Cad_Parametros::montarCampos()
     layoutKm->addWidget(m_kmAbastecimento);
     dados->addWidget(grupoKm, linha, 0, 1, 4);
 
-    b_gravar = botao(QStringLiteral("b_gravar"), QStringLiteral("&Gravar"), this);
-    b_alterar = botao(QStringLiteral("b_alterar"), QStringLiteral("&Alterar"), this);
-    b_excluir = botao(QStringLiteral("b_excluir"), QStringLiteral("&Excluir"), this);
-    b_cancelar = botao(QStringLiteral("b_cancelar"), QStringLiteral("&Cancelar"), this);
-    b_fechar = botao(QStringLiteral("b_fechar"), QStringLiteral("&Fechar"), this);
+    b_gravar = namedButton(this, QStringLiteral("b_gravar"), QStringLiteral("&Gravar"));
+    b_alterar = namedButton(this, QStringLiteral("b_alterar"), QStringLiteral("&Alterar"));
+    b_excluir = namedButton(this, QStringLiteral("b_excluir"), QStringLiteral("&Excluir"));
+    b_cancelar = namedButton(this, QStringLiteral("b_cancelar"), QStringLiteral("&Cancelar"));
+    b_fechar = namedButton(this, QStringLiteral("b_fechar"), QStringLiteral("&Fechar"));
     auto *botoes = new QHBoxLayout;
-    for (QPushButton *b : {b_gravar, b_alterar, b_excluir, b_cancelar, b_fechar}) {
-        b->setAutoDefault(false);
+    for (QPushButton *b : {b_gravar, b_alterar, b_excluir, b_cancelar, b_fechar})
         botoes->addWidget(b);
-    }
     auto *layout = new QVBoxLayout(this);
     auto *pn_dados = new QGroupBox(this);
     pn_dados->setObjectName(QStringLiteral("pn_dados"));

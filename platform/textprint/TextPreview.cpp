@@ -3,6 +3,7 @@
 #include "dialogs/DialogService.h"
 #include "textprint/TextExport.h"
 #include "textprint/TextRenderer.h"
+#include "widgets/NamedButton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -58,18 +59,6 @@ private:
     int m_pad = 0;
 };
 
-namespace {
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 TextPreview::TextPreview(const TextDocument &document, const PrintSetup &setup, int marginMm,
                          QWidget *parent)
     : QDialog(parent), m_document(document), m_setup(setup), m_margin(marginMm)
@@ -77,10 +66,10 @@ TextPreview::TextPreview(const TextDocument &document, const PrintSetup &setup, 
     setObjectName(QStringLiteral("TextPreview"));
     setWindowTitle(QStringLiteral("Visualização"));
 
-    m_first = button(QStringLiteral("b_primeira"), QStringLiteral("|<"), this);
-    m_previous = button(QStringLiteral("b_anterior"), QStringLiteral("<"), this);
-    m_next = button(QStringLiteral("b_proxima"), QStringLiteral(">"), this);
-    m_last = button(QStringLiteral("b_ultima"), QStringLiteral(">|"), this);
+    m_first = namedButton(this, QStringLiteral("b_primeira"), QStringLiteral("|<"));
+    m_previous = namedButton(this, QStringLiteral("b_anterior"), QStringLiteral("<"));
+    m_next = namedButton(this, QStringLiteral("b_proxima"), QStringLiteral(">"));
+    m_last = namedButton(this, QStringLiteral("b_ultima"), QStringLiteral(">|"));
     m_pageBox = new QSpinBox(this);
     m_pageBox->setObjectName(QStringLiteral("t_pagina"));
     m_pageBox->setRange(1, std::max(1, document.pageCount()));
@@ -89,11 +78,11 @@ TextPreview::TextPreview(const TextDocument &document, const PrintSetup &setup, 
     m_zoomBox->setObjectName(QStringLiteral("cb_zoom"));
     for (int z : {50, 75, 100, 125, 150, 200, 300})
         m_zoomBox->addItem(QStringLiteral("%1%").arg(z), z);
-    QPushButton *print = button(QStringLiteral("b_imprimir"), QStringLiteral("&Imprimir"), this);
-    QPushButton *pdf = button(QStringLiteral("b_salvar_pdf"), QStringLiteral("Salvar &PDF"), this);
+    QPushButton *print = namedButton(this, QStringLiteral("b_imprimir"), QStringLiteral("&Imprimir"));
+    QPushButton *pdf = namedButton(this, QStringLiteral("b_salvar_pdf"), QStringLiteral("Salvar &PDF"));
     QPushButton *text =
-        button(QStringLiteral("b_salvar_texto"), QStringLiteral("Salvar &texto"), this);
-    QPushButton *close = button(QStringLiteral("b_fechar"), QStringLiteral("&Fechar"), this);
+        namedButton(this, QStringLiteral("b_salvar_texto"), QStringLiteral("Salvar &texto"));
+    QPushButton *close = namedButton(this, QStringLiteral("b_fechar"), QStringLiteral("&Fechar"));
 
     auto *bar = new QHBoxLayout;
     for (QWidget *w : std::initializer_list<QWidget *>{m_first, m_previous, m_pageBox, m_pageCount,

@@ -4,6 +4,7 @@
 #include "lookup/Lookups.h"
 
 #include "dialogs/DialogService.h"
+#include "widgets/NamedButton.h"
 #include "widgets/NumericEdit.h"
 
 #include <QAbstractButton>
@@ -18,9 +19,7 @@ namespace zedera::registry {
 CombustPanel::CombustPanel(const RegistryDescriptor &descriptor, const RegistryEnvironment &environment)
     : RegistryEditPanel(descriptor, environment)
 {
-    auto *pick = new QPushButton(QStringLiteral("Localizar material"), this);
-    pick->setObjectName(QStringLiteral("b_loc_mat_cad"));
-    pick->setAutoDefault(false);
+    QPushButton *pick = namedButton(this, QStringLiteral("b_loc_mat_cad"), QStringLiteral("Localizar material"));
     form()->addRow(QString(), pick);
     connect(pick, &QPushButton::clicked, this, [this] { pickMaterial(); });
 }

@@ -3,6 +3,7 @@
 #include "framework/UpperCaseEdit.h"
 
 #include "dialogs/DialogService.h"
+#include "widgets/NamedButton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,15 +22,6 @@ namespace {
 
 const QString kDigiteInicial = QStringLiteral("Digite.........");
 const QString kDigite = QStringLiteral("Digite....");
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 
 QListWidget *list(QWidget *parent, const QString &name)
 {
@@ -50,11 +42,11 @@ FilterPage::FilterPage(RegistryWindow &window, QWidget *parent)
     m_condicao = list(this, QStringLiteral("t_condicao_filtro"));
 
     auto *operators = new QGroupBox(QStringLiteral("Selecione o operador e clique"), this);
-    m_and = button(operators, QStringLiteral("b_and_filtro"), QStringLiteral("E"));
-    m_or = button(operators, QStringLiteral("b_or_filtro"), QStringLiteral("OU"));
-    auto *open = button(operators, QStringLiteral("b_abrir_aspa_filtro"), QStringLiteral("("));
+    m_and = namedButton(operators, QStringLiteral("b_and_filtro"), QStringLiteral("E"));
+    m_or = namedButton(operators, QStringLiteral("b_or_filtro"), QStringLiteral("OU"));
+    auto *open = namedButton(operators, QStringLiteral("b_abrir_aspa_filtro"), QStringLiteral("("));
     open->setToolTip(QStringLiteral("Abrir aspas"));
-    auto *close = button(operators, QStringLiteral("b_fechar_aspa_filtro"), QStringLiteral(")"));
+    auto *close = namedButton(operators, QStringLiteral("b_fechar_aspa_filtro"), QStringLiteral(")"));
     close->setToolTip(QStringLiteral("Fechar aspas"));
     auto *opLayout = new QHBoxLayout(operators);
     for (QPushButton *b : {m_and, m_or, open, close})
@@ -72,7 +64,7 @@ FilterPage::FilterPage(RegistryWindow &window, QWidget *parent)
     m_valor->setObjectName(QStringLiteral("t_vr_filtro"));
     makeUpperCase(m_valor);
     auto *acrescentar =
-        button(m_valuePanel, QStringLiteral("b_acrescentar_filtro"), QStringLiteral("Acrescentar no &Filtro"));
+        namedButton(m_valuePanel, QStringLiteral("b_acrescentar_filtro"), QStringLiteral("Acrescentar no &Filtro"));
     auto *valueLayout = new QVBoxLayout(m_valuePanel);
     valueLayout->addWidget(note);
     valueLayout->addWidget(m_vrLabel);
@@ -89,9 +81,9 @@ FilterPage::FilterPage(RegistryWindow &window, QWidget *parent)
     m_descr->setObjectName(QStringLiteral("t_descr_filtro"));
     m_descr->setReadOnly(true);
 
-    auto *aplicar = button(this, QStringLiteral("b_aplicar_filtro"), QStringLiteral("&Aplicar filtro"));
-    auto *novo = button(this, QStringLiteral("b_novo_filtro"), QStringLiteral("&Novo filtro"));
-    auto *voltar = button(this, QStringLiteral("b_voltar_filtro"), QStringLiteral("&Voltar para pesquisa"));
+    auto *aplicar = namedButton(this, QStringLiteral("b_aplicar_filtro"), QStringLiteral("&Aplicar filtro"));
+    auto *novo = namedButton(this, QStringLiteral("b_novo_filtro"), QStringLiteral("&Novo filtro"));
+    auto *voltar = namedButton(this, QStringLiteral("b_voltar_filtro"), QStringLiteral("&Voltar para pesquisa"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Selecione o Campo  e tecle ( F2 )"), this), 0, 0);

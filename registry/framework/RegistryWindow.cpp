@@ -5,6 +5,7 @@
 #include "UpperCaseEdit.h"
 
 #include "dialogs/DialogService.h"
+#include "widgets/NamedButton.h"
 #include "filter/FilterPage.h"
 
 #include <QAbstractButton>
@@ -31,16 +32,6 @@ FilterPageFactory &filterFactory()
 {
     static FilterPageFactory factory;
     return factory;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter belongs to the window's key rules, never to a default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
 }
 
 QLabel *header(QWidget *parent, const QString &text)
@@ -152,7 +143,7 @@ void RegistryWindow::buildSearchPage(QWidget *page)
     makeUpperCase(m_vrPesq);
     auto *lbValor = new QLabel(QStringLiteral("&Digite o valor da pesquisa"), pn);
     lbValor->setBuddy(m_vrPesq);
-    auto *bLocalizar = button(pn, QStringLiteral("b_localizar_pesq"), QStringLiteral("&Localizar"));
+    auto *bLocalizar = namedButton(pn, QStringLiteral("b_localizar_pesq"), QStringLiteral("&Localizar"));
     h->addWidget(lbCampo);
     h->addWidget(m_campoPesq);
     h->addWidget(lbValor);
@@ -184,10 +175,10 @@ void RegistryWindow::buildSearchPage(QWidget *page)
     v->addWidget(m_tabs);
 
     auto *buttons = new QHBoxLayout;
-    auto *bExcluir = button(page, QStringLiteral("b_excluir_pesq"), QStringLiteral("&Excluir"));
-    m_filtrar = button(page, QStringLiteral("b_filtrar_pesq"), QStringLiteral("&Filtrar - Desativado"));
-    auto *bImprimir = button(page, QStringLiteral("b_imprimir_pesq"), QStringLiteral("&Imprimir"));
-    auto *bSair = button(page, QStringLiteral("b_sair_pesq"), QStringLiteral("&Sair"));
+    auto *bExcluir = namedButton(page, QStringLiteral("b_excluir_pesq"), QStringLiteral("&Excluir"));
+    m_filtrar = namedButton(page, QStringLiteral("b_filtrar_pesq"), QStringLiteral("&Filtrar - Desativado"));
+    auto *bImprimir = namedButton(page, QStringLiteral("b_imprimir_pesq"), QStringLiteral("&Imprimir"));
+    auto *bSair = namedButton(page, QStringLiteral("b_sair_pesq"), QStringLiteral("&Sair"));
     m_situaFiltro = new QLabel(QStringLiteral("FILTRO DESATIVADO"), page);
     m_situaFiltro->setObjectName(QStringLiteral("lb_situa_filtro"));
     buttons->addWidget(bExcluir);
@@ -224,10 +215,10 @@ void RegistryWindow::buildEditPage(QWidget *page)
     v->addLayout(top);
 
     auto *nav = new QHBoxLayout;
-    auto *bPrimeiro = button(page, QStringLiteral("b_primeiro_cad"), QStringLiteral("&Primeiro"));
-    auto *bAnterior = button(page, QStringLiteral("b_anterior_cad"), QStringLiteral("A&nterior"));
-    auto *bProximo = button(page, QStringLiteral("b_proximo_cad"), QStringLiteral("Pró&ximo"));
-    auto *bUltimo = button(page, QStringLiteral("b_ultimo_cad"), QStringLiteral("Úl&timo"));
+    auto *bPrimeiro = namedButton(page, QStringLiteral("b_primeiro_cad"), QStringLiteral("&Primeiro"));
+    auto *bAnterior = namedButton(page, QStringLiteral("b_anterior_cad"), QStringLiteral("A&nterior"));
+    auto *bProximo = namedButton(page, QStringLiteral("b_proximo_cad"), QStringLiteral("Pró&ximo"));
+    auto *bUltimo = namedButton(page, QStringLiteral("b_ultimo_cad"), QStringLiteral("Úl&timo"));
     for (auto *b : {bPrimeiro, bAnterior, bProximo, bUltimo})
         nav->addWidget(b);
     nav->addStretch();
@@ -237,11 +228,11 @@ void RegistryWindow::buildEditPage(QWidget *page)
     v->addWidget(m_panel, 1);
 
     auto *buttons = new QHBoxLayout;
-    auto *bGravar = button(page, QStringLiteral("b_gravar_cad"), QStringLiteral("&Gravar"));
-    auto *bAlterar = button(page, QStringLiteral("b_alterar_cad"), QStringLiteral("&Alterar"));
-    auto *bExcluir = button(page, QStringLiteral("b_excluir_cad"), QStringLiteral("&Excluir"));
-    auto *bCancelar = button(page, QStringLiteral("b_cancelar_cad"), QStringLiteral("&Cancelar"));
-    auto *bVoltar = button(page, QStringLiteral("b_voltar_cad"), QStringLiteral("&Voltar para pesquisa"));
+    auto *bGravar = namedButton(page, QStringLiteral("b_gravar_cad"), QStringLiteral("&Gravar"));
+    auto *bAlterar = namedButton(page, QStringLiteral("b_alterar_cad"), QStringLiteral("&Alterar"));
+    auto *bExcluir = namedButton(page, QStringLiteral("b_excluir_cad"), QStringLiteral("&Excluir"));
+    auto *bCancelar = namedButton(page, QStringLiteral("b_cancelar_cad"), QStringLiteral("&Cancelar"));
+    auto *bVoltar = namedButton(page, QStringLiteral("b_voltar_cad"), QStringLiteral("&Voltar para pesquisa"));
     for (auto *b : {bGravar, bAlterar, bExcluir, bCancelar, bVoltar})
         buttons->addWidget(b);
     v->addLayout(buttons);

@@ -5,6 +5,7 @@
 #include "U_Funcoes.h"
 
 #include "dialogs/DialogService.h"
+#include "widgets/NamedButton.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -25,16 +26,6 @@ namespace {
 
 // The lookups' search messages carry no caption.
 const QString kNoCaption = QStringLiteral("");
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    // Enter belongs to the window's key rules, never to a default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 
 QLabel *strip(QWidget *parent, const QString &text, bool bold)
 {
@@ -221,8 +212,8 @@ LookupDialog::LookupDialog(LookupDescriptor descriptor, Connection &connection, 
     m_valor = new QLineEdit(panel);
     m_valor->setObjectName(QStringLiteral("t_valor_pesq"));
     makeUpperCase(m_valor);
-    auto *localizarButton = button(panel, QStringLiteral("b_localizar"), QStringLiteral("&Localizar"));
-    auto *sair = button(this, QStringLiteral("b_sair"), QStringLiteral("&Sair"));
+    auto *localizarButton = namedButton(panel, QStringLiteral("b_localizar"), QStringLiteral("&Localizar"));
+    auto *sair = namedButton(this, QStringLiteral("b_sair"), QStringLiteral("&Sair"));
 
     auto *search = new QHBoxLayout(panel);
     search->addWidget(pesquisar);

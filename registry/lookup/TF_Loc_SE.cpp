@@ -4,6 +4,7 @@
 
 #include "dialogs/DialogService.h"
 #include "format/Format.h"
+#include "widgets/NamedButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,15 +35,6 @@ QList<GridColumn> itemColumns()
     };
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 } // namespace
 
 TF_Loc_SE::TF_Loc_SE(Connection &connection, QWidget *parent)
@@ -61,8 +53,8 @@ TF_Loc_SE::TF_Loc_SE(Connection &connection, QWidget *parent)
     m_nro = new QLineEdit(this);
     m_nro->setObjectName(QStringLiteral("t_nro"));
     makeDigitsOnly(m_nro, 6);
-    auto *localizarButton = button(this, QStringLiteral("b_localizar"), QStringLiteral("&Localizar"));
-    auto *sair = button(this, QStringLiteral("b_sair"), QStringLiteral("&Sair"));
+    auto *localizarButton = namedButton(this, QStringLiteral("b_localizar"), QStringLiteral("&Localizar"));
+    auto *sair = namedButton(this, QStringLiteral("b_sair"), QStringLiteral("&Sair"));
 
     auto *search = new QHBoxLayout;
     search->addWidget(new QLabel(QStringLiteral("Ano"), this));
