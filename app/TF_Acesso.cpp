@@ -1,12 +1,12 @@
 #include "TF_Acesso.h"
 
-#include "EdicaoTexto.h"
 #include "TF_Cad_Parametros.h"
 #include "access/Acesso.h"
 #include "dialogs/DialogService.h"
 #include "session/Banco.h"
 #include "session/Parametros.h"
 #include "session/Sessao.h"
+#include "widgets/FieldRules.h"
 
 #include <QDate>
 #include <QFrame>
@@ -63,13 +63,13 @@ TF_Acesso::TF_Acesso(Acesso &acesso, Banco &banco, Sessao &sessao, QWidget *pare
 
     t_exercicio = new QLineEdit(moldura);
     t_exercicio->setObjectName(QStringLiteral("t_exercicio"));
-    campoNumerico(t_exercicio, 4);
+    makeDigitsOnly(t_exercicio, 4);
     t_usuario = new QLineEdit(moldura);
     t_usuario->setObjectName(QStringLiteral("t_usuario"));
-    campoMaiusculo(t_usuario, 15);
+    makeUpperCase(t_usuario, 15);
     t_senha = new QLineEdit(moldura);
     t_senha->setObjectName(QStringLiteral("t_senha"));
-    campoMaiusculo(t_senha, 10);
+    makeUpperCase(t_senha, 10);
     t_senha->setEchoMode(QLineEdit::Password);
     auto *estilo = new EstiloSenha;
     estilo->setParent(t_senha);
@@ -105,7 +105,7 @@ TF_Acesso::TF_Acesso(Acesso &acesso, Banco &banco, Sessao &sessao, QWidget *pare
 
     connect(b_ok, &QPushButton::clicked, this, &TF_Acesso::b_okClick);
     connect(b_cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    enterAvancaCampo(this);
+    enterActsAsTab(this);
     ativar();
 }
 

@@ -1,10 +1,10 @@
 #include "TF_Cad_Parametros.h"
 
-#include "EdicaoTexto.h"
 #include "dialogs/DialogService.h"
 #include "session/Banco.h"
 #include "session/Parametros.h"
 #include "session/Sessao.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NamedButton.h"
 
 #include <QGridLayout>
@@ -33,7 +33,7 @@ TF_Cad_Parametros::TF_Cad_Parametros(Banco &banco, Sessao &sessao, QWidget *pare
     setObjectName(QStringLiteral("TF_Cad_Parametros"));
     setWindowTitle(QStringLiteral("G.K - Cadastro de Paramêtros"));
     montarCampos();
-    enterAvancaCampo(this);
+    enterActsAsTab(this);
     abrir();
 }
 
@@ -59,30 +59,30 @@ void TF_Cad_Parametros::montarCampos()
     t_ano->setFocusPolicy(Qt::NoFocus);
     t_ano->setMaxLength(4);
     proxima();
-    campoMaiusculo(campo(t_empresa, "t_empresa", QStringLiteral("Empresa")), 40);
-    campoMaiusculo(campo(t_sigla, "t_sigla", QStringLiteral("Sigla"), 1), 15);
+    makeUpperCase(campo(t_empresa, "t_empresa", QStringLiteral("Empresa")), 40);
+    makeUpperCase(campo(t_sigla, "t_sigla", QStringLiteral("Sigla"), 1), 15);
     campo(t_cnpj, "t_cnpj", QStringLiteral("C.N.P.J"))->setInputMask(QStringLiteral("99.999.999/9999-99"));
     proxima();
-    campoMaiusculo(campo(t_end, "t_end", QStringLiteral("Endereço")), 40);
-    campoMaiusculo(campo(t_compl, "t_compl", QStringLiteral("Complemento"), 1), 15);
-    campoMaiusculo(campo(t_bairro, "t_bairro", QStringLiteral("Bairro")), 40);
+    makeUpperCase(campo(t_end, "t_end", QStringLiteral("Endereço")), 40);
+    makeUpperCase(campo(t_compl, "t_compl", QStringLiteral("Complemento"), 1), 15);
+    makeUpperCase(campo(t_bairro, "t_bairro", QStringLiteral("Bairro")), 40);
     proxima();
-    campoMaiusculo(campo(t_cid, "t_cid", QStringLiteral("Cidade")), 40);
-    campoMaiusculo(campo(t_uf, "t_uf", QStringLiteral("UF"), 1), 2);
+    makeUpperCase(campo(t_cid, "t_cid", QStringLiteral("Cidade")), 40);
+    makeUpperCase(campo(t_uf, "t_uf", QStringLiteral("UF"), 1), 2);
     campo(t_cep, "t_cep", QStringLiteral("CEP"))->setInputMask(QStringLiteral("99999-999"));
     proxima();
     campo(t_fone, "t_fone", QStringLiteral("Fone"))->setInputMask(QStringLiteral("(99) 9999-9999"));
     campo(t_fax, "t_fax", QStringLiteral("Fax"), 1)->setInputMask(QStringLiteral("(99) 9999-9999"));
-    campoMinusculo(campo(t_email, "t_email", QStringLiteral("E-mail")), 60);
+    makeLowerCase(campo(t_email, "t_email", QStringLiteral("E-mail")), 60);
     proxima();
     // The column is an INTEGER: ten digits at most, checked against its range before saving.
-    campoNumerico(campo(t_detran, "t_detran", QStringLiteral("Cód. Detran")), 10);
+    makeDigitsOnly(campo(t_detran, "t_detran", QStringLiteral("Cód. Detran")), 10);
     proxima();
-    campoMaiusculo(campo(t_prefeito, "t_prefeito", QStringLiteral("Prefeito")), 40);
+    makeUpperCase(campo(t_prefeito, "t_prefeito", QStringLiteral("Prefeito")), 40);
     proxima();
-    campoMaiusculo(campo(t_diretor, "t_diretor", QStringLiteral("Diretor da Administração")), 40);
+    makeUpperCase(campo(t_diretor, "t_diretor", QStringLiteral("Diretor da Administração")), 40);
     proxima();
-    campoMaiusculo(campo(t_chefe, "t_chefe", QStringLiteral("Chefe do Departamento")), 40);
+    makeUpperCase(campo(t_chefe, "t_chefe", QStringLiteral("Chefe do Departamento")), 40);
     proxima();
 
     auto *grupoKm = new QGroupBox(QStringLiteral(" Controlar KM atual do veículo "), this);
@@ -163,15 +163,15 @@ ParametrosExercicio TF_Cad_Parametros::doFormulario() const
     p.ano = t_ano->text().toInt();
     p.empresa = t_empresa->text().trimmed();
     p.sigla = t_sigla->text().trimmed();
-    p.cnpj = textoMascarado(t_cnpj);
+    p.cnpj = maskedText(t_cnpj);
     p.end = t_end->text().trimmed();
     p.complemento = t_compl->text().trimmed();
     p.bairro = t_bairro->text().trimmed();
     p.cid = t_cid->text().trimmed();
     p.uf = t_uf->text().trimmed();
-    p.cep = textoMascarado(t_cep);
-    p.fone = textoMascarado(t_fone);
-    p.fax = textoMascarado(t_fax);
+    p.cep = maskedText(t_cep);
+    p.fone = maskedText(t_fone);
+    p.fax = maskedText(t_fax);
     p.email = t_email->text().trimmed();
     p.detran = t_detran->text().toLongLong();
     p.resp1 = t_prefeito->text().trimmed();
@@ -214,7 +214,7 @@ bool TF_Cad_Parametros::validarDados()
     if (t_empresa->text().trimmed().isEmpty())
         return recusa(t_empresa, QStringLiteral("Nome da Empresa deve ser informado."));
     // A tax number or postal code typed only in part is as unusable as none.
-    if (!mascaraCompleta(t_cnpj))
+    if (!maskFilled(t_cnpj))
         return recusa(t_cnpj, QStringLiteral("C.N.P.J da empresa deve ser informado."));
     if (t_end->text().trimmed().isEmpty())
         return recusa(t_end, QStringLiteral("Endereço da empresa deve ser informado."));
@@ -227,7 +227,7 @@ bool TF_Cad_Parametros::validarDados()
         return recusa(t_uf, QStringLiteral("Sigla do Estado deve ser informada."));
     if (uf.size() != 2)
         return recusa(t_uf, QStringLiteral("Sigla do Estado deve ter dois digitos."));
-    if (!mascaraCompleta(t_cep))
+    if (!maskFilled(t_cep))
         return recusa(t_cep, QStringLiteral("CEP deve ser informado."));
     if (t_prefeito->text().trimmed().isEmpty())
         return recusa(t_prefeito, QStringLiteral("Nome do Prefeito deve ser informado."));

@@ -1,8 +1,8 @@
 #include "TF_Config.h"
 
-#include "EdicaoTexto.h"
 #include "dialogs/DialogService.h"
 #include "session/Sessao.h"
+#include "widgets/FieldRules.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -79,7 +79,7 @@ TF_Config::TF_Config(Sessao &sessao, QWidget *parent) : QDialog(parent), m_sessa
 
     connect(b_ok, &QPushButton::clicked, this, &TF_Config::b_okClick);
     connect(b_cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    enterAvancaCampo(this);
+    enterActsAsTab(this);
     t_caminho_bd->setFocus();
 }
 

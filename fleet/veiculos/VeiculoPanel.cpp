@@ -4,8 +4,8 @@
 
 #include "dialogs/DialogService.h"
 #include "format/Format.h"
-#include "framework/UpperCaseEdit.h"
 #include "widgets/DateEdit.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NumericEdit.h"
 
 #include <QComboBox>

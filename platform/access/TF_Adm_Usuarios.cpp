@@ -3,6 +3,7 @@
 #include "access/AccessDialogs.h"
 #include "access/Acesso.h"
 #include "dialogs/DialogService.h"
+#include "widgets/FieldRules.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,12 +41,7 @@ QLineEdit *upperField(const QString &name, QWidget *parent)
 {
     auto *field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setMaxLength(UserStore::maxNome);
-    QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString &text) {
-        const int cursor = field->cursorPosition();
-        field->setText(text.toUpper());
-        field->setCursorPosition(cursor);
-    });
+    makeUpperCase(field, UserStore::maxNome);
     return field;
 }
 

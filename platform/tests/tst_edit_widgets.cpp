@@ -1,5 +1,6 @@
 #include "widgets/ButtonEdit.h"
 #include "widgets/DateEdit.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NumericEdit.h"
 
 #include "ScriptedDialogService.h"
@@ -233,6 +234,34 @@ private slots:
         QCOMPARE(asked.size(), 2);
         QTest::keyClick(f.edit, Qt::Key_F2, Qt::ShiftModifier); // only the plain key
         QCOMPARE(asked.size(), 2);
+    }
+
+    // A search field is upper case for names and digits-only for codes, switching as the user
+    // picks the column: the two rules must not undo each other.
+    void caseAndDigitRulesCombine()
+    {
+        QLineEdit edit;
+        makeUpperCase(&edit, 8);
+        QTest::keyClicks(&edit, QStringLiteral("sao"));
+        edit.setCursorPosition(1);
+        QTest::keyClicks(&edit, QStringLiteral("x"));
+        QCOMPARE(edit.text(), QStringLiteral("SXAO"));
+        QCOMPARE(edit.cursorPosition(), 2);
+
+        edit.clear();
+        makeDigitsOnly(&edit, 3);
+        QTest::keyClicks(&edit, QStringLiteral("1a2b34"));
+        QCOMPARE(edit.text(), QStringLiteral("123"));
+
+        clearDigitsOnly(&edit);
+        edit.clear();
+        QTest::keyClicks(&edit, QStringLiteral("ab1"));
+        QCOMPARE(edit.text(), QStringLiteral("AB1"));
+
+        QLineEdit mail;
+        makeLowerCase(&mail, 60);
+        QTest::keyClicks(&mail, QStringLiteral("Ana@X.Gov"));
+        QCOMPARE(mail.text(), QStringLiteral("ana@x.gov"));
     }
 };
 

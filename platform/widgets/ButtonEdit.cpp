@@ -1,8 +1,9 @@
 #include "widgets/ButtonEdit.h"
 
+#include "widgets/FieldRules.h"
+
 #include <QAction>
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 
 namespace zedera {
@@ -32,12 +33,10 @@ void ButtonEdit::keyPressEvent(QKeyEvent *event)
 
 void PickerEdit::setDigitsOnly(bool digitsOnly)
 {
-    if (!digitsOnly) {
-        setValidator(nullptr);
-        return;
-    }
-    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
-    setValidator(new QRegularExpressionValidator(digits, this));
+    if (digitsOnly)
+        makeDigitsOnly(this, 0);
+    else
+        clearDigitsOnly(this);
 }
 
 } // namespace zedera

@@ -1,8 +1,7 @@
 #include "FilterPage.h"
 
-#include "framework/UpperCaseEdit.h"
-
 #include "dialogs/DialogService.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NamedButton.h"
 
 #include <QGridLayout>

@@ -1,8 +1,7 @@
 #include "RegistryEditPanel.h"
 
-#include "UpperCaseEdit.h"
-
 #include "db/Decimal.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NumericEdit.h"
 
 #include <QButtonGroup>

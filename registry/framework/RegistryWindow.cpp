@@ -2,11 +2,11 @@
 
 #include "RegistryEditPanel.h"
 #include "RegistryListModel.h"
-#include "UpperCaseEdit.h"
 
 #include "dialogs/DialogService.h"
 #include "widgets/NamedButton.h"
 #include "filter/FilterPage.h"
+#include "widgets/FieldRules.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,11 +3,11 @@
 
 #include "RegistryEditPanel.h"
 #include "RegistryListModel.h"
-#include "UpperCaseEdit.h"
 
 #include "db/KeyAllocation.h"
 #include "dialogs/DialogService.h"
 #include "format/Format.h"
+#include "widgets/FieldRules.h"
 
 #include <QComboBox>
 #include <QLabel>

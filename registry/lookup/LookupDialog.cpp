@@ -1,10 +1,9 @@
 #include "LookupDialog.h"
 
-#include "framework/UpperCaseEdit.h"
-
 #include "U_Funcoes.h"
 
 #include "dialogs/DialogService.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NamedButton.h"
 
 #include <QComboBox>

@@ -1,9 +1,8 @@
 #include "TF_Loc_SE.h"
 
-#include "framework/UpperCaseEdit.h"
-
 #include "dialogs/DialogService.h"
 #include "format/Format.h"
+#include "widgets/FieldRules.h"
 #include "widgets/NamedButton.h"
 
 #include <QHBoxLayout>
