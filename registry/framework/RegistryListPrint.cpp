@@ -7,79 +7,61 @@
 
 namespace zedera::registry {
 
-namespace {
-constexpr int kLastDetailRow = 62;
-}
-
 RegistryListPrint::RegistryListPrint(TextPrinter &printer, const PrintLayout &layout,
                                      const RegistryEnvironment &environment)
-    : m_printer(printer), m_layout(layout), m_env(environment)
+    : m_printer(printer), m_layout(layout), m_env(environment),
+      m_frame(printer, footerOf(layout, environment),
+              [this](TextPrinter &p, int) { return pageHeading(p); })
 {
     m_printer.setTamanhoQteLinhas(66);
     m_printer.setTamanhoQteColunas(layout.width);
     m_printer.setFonteTamanhoPadrao(layout.pitch == 12 ? TextPitch::S12cpp : TextPitch::S10cpp);
-    connect(&m_printer, &TextPrinter::OnNewPage, this, [this] { pageHeader(); });
-    connect(&m_printer, &TextPrinter::OnBeforeNewPage, this, [this](TextPrinter *, int pagina) { pageFooter(pagina); });
 }
 
-void RegistryListPrint::pageHeader()
+PageFooter RegistryListPrint::footerOf(const PrintLayout &layout, const RegistryEnvironment &environment)
 {
-    const int w = m_layout.width;
-    const int c = m_layout.centre;
+    PageFooter footer;
+    footer.mark = QStringLiteral("ZEDERA - ZUQ - ");
+    footer.exercicio = environment.exercicio;
+    footer.ruleWidth = layout.width;
+    // The date and page end on the list's last column.
+    footer.rightColumn = layout.width + 1;
+    return footer;
+}
+
+int RegistryListPrint::pageHeading(TextPrinter &printer) const
+{
     const QString company = m_layout.companyOnly ? m_env.empresa
                                                  : m_env.empresa + QStringLiteral(" DE ") + m_env.cidade;
-    m_printer.ImpC(2, c, company, textstyle::Bold);
-    m_printer.ImpC(4, c, QStringLiteral("ADMINISTRAÇÃO DE ZEDERA"));
-    m_printer.ImpC(6, c, m_layout.title);
-    const QString rule(w, u'=');
-    m_printer.Imp(8, 1, rule);
-    int row = 9;
-    for (const QString &line : m_layout.heading)
-        m_printer.ImpF(row++, 1, line, textstyle::Bold);
-    m_printer.Imp(row, 1, rule);
-    m_linha = row + 1;
-}
-
-void RegistryListPrint::pageFooter(int pagina)
-{
-    const int w = m_layout.width;
-    m_printer.Imp(64, 1, QString(w, u'-'));
-    m_printer.ImpF(65, 1, QStringLiteral("ZEDERA - ZUQ - ") + QString::number(m_env.exercicio), textstyle::Cpi17);
-    const QDateTime now = m_now.isValid() ? m_now : QDateTime::currentDateTime();
-    m_printer.ImpD(65, w + 1,
-                   now.toString(QStringLiteral("dd/MM/yyyy - hh:mm")) + QStringLiteral("  Folha - ") +
-                       QStringLiteral("%1").arg(pagina, 3, 10, QLatin1Char('0')),
-                   textstyle::Cpi17);
+    return printListHeading(printer, {company, m_layout.title, m_layout.heading, m_layout.width, m_layout.centre});
 }
 
 void RegistryListPrint::printRecord(const RegistryRow &row)
 {
     for (int r = 0; r < m_layout.recordRows; ++r) {
+        const int linha = m_frame.linha();
         for (const PrintCell &cell : m_layout.cells) {
             if (cell.rowOffset != r)
                 continue;
             const QVariant v = row.value(cell.field);
             const int style = cell.bold ? textstyle::Bold : 0;
             if (!cell.numberMask.isEmpty()) {
-                m_printer.ImpVal(m_linha, cell.column, cell.numberMask, Decimal::fromVariant(v), style);
+                m_printer.ImpVal(linha, cell.column, cell.numberMask, Decimal::fromVariant(v), style);
                 continue;
             }
             const QString text = cell.display ? cell.display(v) : (v.isNull() ? QString() : v.toString().trimmed());
             if (text.isEmpty())
                 continue;
             if (cell.rightAlign)
-                m_printer.ImpD(m_linha, cell.column + 1, text, style);
+                m_printer.ImpD(linha, cell.column + 1, text, style);
             else
-                m_printer.ImpF(m_linha, cell.column, text, style);
+                m_printer.ImpF(linha, cell.column, text, style);
         }
-        if (r + 1 < m_layout.recordRows) {
-            // A record of several rows may turn the page between its rows.
-            ++m_linha;
-            if (m_linha > kLastDetailRow)
-                m_printer.NovaPagina();
-        }
+        // A record of several rows may turn the page between its rows.
+        if (r + 1 < m_layout.recordRows)
+            m_frame.advance();
     }
-    m_linha += m_layout.advanceAfterRecord;
+    m_frame.setLinha(m_frame.linha() + m_layout.advanceAfterRecord);
 }
 
 void RegistryListPrint::print(const RegistryListModel &rows)
@@ -87,8 +69,7 @@ void RegistryListPrint::print(const RegistryListModel &rows)
     m_printer.Abrir();
     if (m_printer.Setup()) {
         for (int i = 0; i < rows.rowCount(); ++i) {
-            if (m_linha > kLastDetailRow)
-                m_printer.NovaPagina();
+            m_frame.breakIfPast();
             printRecord(rows.row(i));
         }
     }

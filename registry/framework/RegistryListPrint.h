@@ -2,12 +2,10 @@
 
 #include "RegistryDescriptor.h"
 
+#include "textprint/PageFrame.h"
+
 #include <QDateTime>
 #include <QObject>
-
-namespace zedera {
-class TextPrinter;
-}
 
 namespace zedera::registry {
 
@@ -25,19 +23,18 @@ public:
     // cancelled (which prints nothing).
     void print(const RegistryListModel &rows);
     // The moment printed in the footer; the current time unless set.
-    void setNow(const QDateTime &now) { m_now = now; }
-    int linha() const { return m_linha; }
+    void setNow(const QDateTime &now) { m_frame.footer().now = now; }
+    int linha() const { return m_frame.linha(); }
 
 private:
-    void pageHeader();
-    void pageFooter(int pagina);
+    static PageFooter footerOf(const PrintLayout &layout, const RegistryEnvironment &environment);
+    int pageHeading(TextPrinter &printer) const;
     void printRecord(const RegistryRow &row);
 
     TextPrinter &m_printer;
     const PrintLayout &m_layout;
     RegistryEnvironment m_env;
-    QDateTime m_now;
-    int m_linha = 0;
+    PageFrame m_frame;
 };
 
 } // namespace zedera::registry
