@@ -144,6 +144,12 @@ int Acesso::nivelDoItem(const QAction *action)
     return action && action->data().isValid() ? action->data().toInt() : 0;
 }
 
+QString Acesso::nomeDoItem(const QAction *action)
+{
+    const QString name = action->objectName();
+    return name.isEmpty() && action->menu() ? action->menu()->objectName() : name;
+}
+
 void Acesso::aplicarDireitos()
 {
     if (m_menu)
@@ -156,9 +162,7 @@ void Acesso::applyTo(const QList<QAction *> &actions)
     for (QAction *action : actions) {
         if (action->isSeparator())
             continue;
-        QString name = action->objectName();
-        if (name.isEmpty() && action->menu())
-            name = action->menu()->objectName();
+        const QString name = nomeDoItem(action);
         if (!name.isEmpty()) {
             const int level = nivel(name);
             action->setData(level);

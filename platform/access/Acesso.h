@@ -71,6 +71,8 @@ public:
     void aplicarDireitos();
     // The level an item carries after aplicarDireitos() (its data), 0 when it carries none.
     static int nivelDoItem(const QAction *action);
+    // The name a menu item's right is kept under: its objectName, or its submenu's when it has none.
+    static QString nomeDoItem(const QAction *action);
 
     // User and group administration (menu "Usuários"); the caller checks LogAdmin().
     void administrarUsuarios(QWidget *parent = nullptr);

@@ -215,9 +215,7 @@ void TF_Adm_Usuarios::fillRightsTree(QTreeWidgetItem *parent, const QList<QActio
     for (QAction *action : actions) {
         if (action->isSeparator())
             continue;
-        QString name = action->objectName();
-        if (name.isEmpty() && action->menu())
-            name = action->menu()->objectName();
+        const QString name = Acesso::nomeDoItem(action);
         auto *item = new QTreeWidgetItem(parent);
         item->setText(0, action->text().remove(QLatin1Char('&')));
         item->setText(2, name);
