@@ -133,8 +133,7 @@ void runResourceScript(Connection &connection, const QString &resourcePath)
 void createDatabaseFile(const ConnectionSettings &settings)
 {
     const QString name = settings.databaseName;
-    const bool remote = name.contains(u':') && !QFileInfo(name).isAbsolute();
-    if (!remote && QFileInfo::exists(name))
+    if (!isRemoteDatabase(name) && QFileInfo::exists(name))
         throw DbError(QStringLiteral("O arquivo %1 já existe.").arg(name));
 
     auto quote = [](QString s) { return QStringLiteral("'") + s.replace(u'\'', QStringLiteral("''")) + u'\''; };
@@ -151,15 +150,26 @@ void createDatabaseFile(const ConnectionSettings &settings)
     isc_detach_database(status, &db);
 }
 
-void setForcedWrites(const ConnectionSettings &settings, bool on)
+bool isRemoteDatabase(const QString &name)
+{
+    return name.contains(u':') && !QFileInfo(name).isAbsolute();
+}
+
+QByteArray attachParameters(const ConnectionSettings &settings)
 {
     const QByteArray user = settings.user.toUtf8();
     const QByteArray password = settings.password.toUtf8();
-    const QByteArray name = settings.databaseName.toUtf8();
     QByteArray dpb;
     dpb.append(char(isc_dpb_version1));
     dpb.append(char(isc_dpb_user_name)).append(char(user.size())).append(user);
     dpb.append(char(isc_dpb_password)).append(char(password.size())).append(password);
+    return dpb;
+}
+
+void setForcedWrites(const ConnectionSettings &settings, bool on)
+{
+    const QByteArray name = settings.databaseName.toUtf8();
+    QByteArray dpb = attachParameters(settings);
     dpb.append(char(isc_dpb_force_write)).append(char(1)).append(char(on ? 1 : 0));
     ISC_STATUS_ARRAY status{};
     isc_db_handle db = 0;

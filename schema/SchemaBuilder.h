@@ -26,6 +26,11 @@ void createDatabaseFile(const ConnectionSettings &settings);
 // keeps stay on; throw-away test databases turn them off, which makes creating them many times faster.
 void setForcedWrites(const ConnectionSettings &settings, bool on);
 
+// True for a database named on a server ("host:path") rather than as a local file.
+bool isRemoteDatabase(const QString &name);
+// The user and password of `settings` as the client library's attach parameters.
+QByteArray attachParameters(const ConnectionSettings &settings);
+
 // The scripts that make up the database, in the order they must run.
 // Suite part: the tables of the administration suite the program reads, and the login tables;
 // they already exist in a municipality's database.

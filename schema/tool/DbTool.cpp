@@ -17,11 +17,6 @@ namespace zedera::dbtool {
 
 namespace {
 
-bool isRemote(const QString &name)
-{
-    return name.contains(u':') && !QFileInfo(name).isAbsolute();
-}
-
 std::unique_ptr<Connection> openConnection(const ConnectionSettings &settings)
 {
     auto c = std::make_unique<Connection>(
@@ -30,23 +25,12 @@ std::unique_ptr<Connection> openConnection(const ConnectionSettings &settings)
     return c;
 }
 
-QByteArray parameterBlock(const ConnectionSettings &settings)
-{
-    const QByteArray user = settings.user.toUtf8();
-    const QByteArray password = settings.password.toUtf8();
-    QByteArray dpb;
-    dpb.append(char(isc_dpb_version1));
-    dpb.append(char(isc_dpb_user_name)).append(char(user.size())).append(user);
-    dpb.append(char(isc_dpb_password)).append(char(password.size())).append(password);
-    return dpb;
-}
-
 // Removes a database the tool itself created. Dropping through the client library also works for
 // a database on a server; a local file that is still there afterwards is deleted directly.
 bool dropDatabase(const ConnectionSettings &settings)
 {
     const QByteArray name = settings.databaseName.toUtf8();
-    const QByteArray dpb = parameterBlock(settings);
+    const QByteArray dpb = schema::attachParameters(settings);
     ISC_STATUS_ARRAY status{};
     isc_db_handle db = 0;
     isc_attach_database(status, short(name.size()), name.constData(), &db, short(dpb.size()),
@@ -56,7 +40,7 @@ bool dropDatabase(const ConnectionSettings &settings)
         isc_drop_database(status, &db);
         dropped = !(status[0] == 1 && status[1] > 0);
     }
-    if (isRemote(settings.databaseName))
+    if (schema::isRemoteDatabase(settings.databaseName))
         return dropped;
     if (QFileInfo::exists(settings.databaseName))
         QFile::remove(settings.databaseName);
@@ -145,17 +129,12 @@ void runStatement(Connection &connection, const QString &statement)
 
 void setForcedWrites(const ConnectionSettings &settings, bool on)
 {
-    const QByteArray name = settings.databaseName.toUtf8();
-    QByteArray dpb = parameterBlock(settings);
-    dpb.append(char(isc_dpb_force_write)).append(char(1)).append(char(on ? 1 : 0));
-    ISC_STATUS_ARRAY status{};
-    isc_db_handle db = 0;
-    isc_attach_database(status, short(name.size()), name.constData(), &db, short(dpb.size()),
-                        dpb.constData());
-    if (status[0] == 1 && status[1] > 0)
+    try {
+        schema::setForcedWrites(settings, on);
+    } catch (const DbError &) {
         throw DbError(
             QStringLiteral("Não foi possível ajustar a gravação do banco %1.").arg(settings.databaseName));
-    isc_detach_database(status, &db);
+    }
 }
 
 void createDatabase(const ConnectionSettings &settings, const std::function<void(Connection &)> &fill)
@@ -191,7 +170,7 @@ void createDatabase(const ConnectionSettings &settings, const std::function<void
 void installFleet(const ConnectionSettings &settings, const QStringList &scriptPaths)
 {
     const QString file = settings.databaseName;
-    if (!isRemote(file) && !QFileInfo::exists(file))
+    if (!schema::isRemoteDatabase(file) && !QFileInfo::exists(file))
         throw ToolError(QStringLiteral("O arquivo %1 não existe.").arg(file));
 
     QStringList objectStatements;
@@ -307,7 +286,7 @@ Arguments parse(const QStringList &arguments)
         throw ToolError(QString::fromUtf8(kUsage).trimmed());
     a.command = positional[0];
     a.file = positional[1];
-    if (!isRemote(a.file))
+    if (!schema::isRemoteDatabase(a.file))
         a.file = QFileInfo(a.file).absoluteFilePath();
     a.settings.databaseName = a.file;
     return a;
