@@ -1,8 +1,9 @@
 // Starts the program on a prepared folder, logs in with the given account, opens the first menu
-// and saves a picture of the screen: the documentation's picture of the main window. Run under a
-// virtual display (xvfb-run).
+// (or, given a menu item's object name, that item's window) and saves a picture of the screen: the
+// documentation's pictures. Run under a virtual display (xvfb-run).
 #include "TF_Principal.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -21,8 +22,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zedera"));
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 5) {
-        std::fprintf(stderr, "uso: zedera-screenshot PASTA USUARIO SENHA SAIDA.png\n");
+    if (args.size() != 5 && args.size() != 6) {
+        std::fprintf(stderr, "uso: zedera-screenshot PASTA USUARIO SENHA SAIDA.png [ITEM_DO_MENU]\n");
         return 2;
     }
 
@@ -48,12 +49,21 @@ int main(int argc, char *argv[])
     principal.setGeometry(principal.screen()->availableGeometry());
     principal.show();
 
+    const QString item = args.value(5);
     QTimer::singleShot(800, [&] {
+        if (!item.isEmpty()) {
+            // The item's window is modal: the picture is taken while it is open, then it closes.
+            if (auto *action = principal.findChild<QAction *>(item))
+                QTimer::singleShot(0, action, &QAction::trigger);
+            return;
+        }
         QMenu *menu = principal.menuBar()->actions().constFirst()->menu();
         menu->popup(principal.menuBar()->mapToGlobal(principal.menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
     });
     QTimer::singleShot(2000, [&] {
         const bool ok = principal.screen()->grabWindow(0).save(args[4]);
+        if (QWidget *janela = QApplication::activeModalWidget())
+            janela->close();
         principal.EncerrarSessao();
         principal.close();
         QCoreApplication::exit(ok ? 0 : 1);
