@@ -84,7 +84,7 @@ QWidget *RegistryEditPanel::createField(const EditField &f)
     return nullptr;
 }
 
-const EditField *RegistryEditPanel::spec(const QString &objectName) const
+const EditField *RegistryEditPanel::fieldDefinition(const QString &objectName) const
 {
     for (const EditField &f : m_descriptor.editFields)
         if (f.objectName == objectName)
@@ -96,7 +96,7 @@ QString RegistryEditPanel::value(const QString &objectName) const
 {
     if (objectName == m_descriptor.codeField)
         return m_code->text();
-    const EditField *f = spec(objectName);
+    const EditField *f = fieldDefinition(objectName);
     QWidget *w = field(objectName);
     if (!f || !w)
         return {};
@@ -131,7 +131,7 @@ void RegistryEditPanel::setFieldText(const QString &objectName, const QString &t
         m_code->setText(text);
         return;
     }
-    const EditField *f = spec(objectName);
+    const EditField *f = fieldDefinition(objectName);
     QWidget *w = field(objectName);
     if (!f || !w)
         return;

@@ -47,7 +47,7 @@ public:
 protected:
     const RegistryDescriptor &descriptor() const { return m_descriptor; }
     const RegistryEnvironment &environment() const { return m_env; }
-    const EditField *spec(const QString &objectName) const;
+    const EditField *fieldDefinition(const QString &objectName) const;
     // The form the fields sit in, for a registry that adds a control of its own.
     QFormLayout *form() const { return m_form; }
     void setFieldText(const QString &objectName, const QString &text);

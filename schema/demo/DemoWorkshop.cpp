@@ -202,7 +202,7 @@ void WorkshopWriter::lubrication(const WorkshopVisit &visit, int interval, int v
         int table;
         int quantity;
         int nextReading;
-        const char *specification;
+        const char *especificacao;
     };
     QList<Line> lines = {{1, machine ? 18 : heavy ? 20 : 4, due, "15W40 API CI-4"}, {2, 1, due, "ORIGINAL"}};
     if (machine)
@@ -215,7 +215,7 @@ void WorkshopWriter::lubrication(const WorkshopVisit &visit, int interval, int v
             .bind(u":p_item"_qs, ++item)
             .bind(u":p_km_prox"_qs, l.nextReading)
             .bind(u":p_tabela"_qs, l.table)
-            .bind(u":p_especif"_qs, l.specification)
+            .bind(u":p_especif"_qs, l.especificacao)
             .bind(u":p_quant"_qs, Decimal(l.quantity))
             .bind(u":p_valor"_qs, Decimal(l.quantity) * m_reg.tableValue.value(l.table))
             .bind(u":p_obs"_qs, QString(u""_qs))
