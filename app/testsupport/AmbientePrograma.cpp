@@ -1,6 +1,8 @@
 #include "AmbientePrograma.h"
 
 #include "TestDatabase.h"
+#include "access/Acesso.h"
+#include "session/Banco.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +21,7 @@ AmbientePrograma::AmbientePrograma()
     QDir().mkpath(m_pasta);
     QDir().mkpath(m_pastaBanco);
     const QString arquivo = TestDatabase::freshFile();
-    const QString destino = m_pastaBanco + QStringLiteral("contabil.gdb");
+    const QString destino = m_pastaBanco + Banco::databaseFileName();
     if (!QFile::rename(arquivo, destino))
         throw DbError(QStringLiteral("Não foi possível preparar %1").arg(destino));
     UserStore::setFastHashingForTests(true);
@@ -43,16 +45,14 @@ void AmbientePrograma::escreverConfigCompleta(int config) const
 Connection &AmbientePrograma::banco()
 {
     if (!m_conexao) {
-        ConnectionSettings s;
-        s.databaseName = m_pastaBanco + QStringLiteral("contabil.gdb");
-        m_conexao = TestDatabase::connect(s);
+        m_conexao = TestDatabase::connect(Banco::settingsFor(m_pastaBanco));
     }
     return *m_conexao;
 }
 
 QString AmbientePrograma::arquivoUsuarios() const
 {
-    return QDir(m_pasta).filePath(QStringLiteral("RDusers.RDA"));
+    return QDir(m_pasta).filePath(Acesso::defaultFileName());
 }
 
 void AmbientePrograma::criarUsuarios(const QList<Usuario> &usuarios, const QList<AccessGroup> &grupos) const
